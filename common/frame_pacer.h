@@ -1,0 +1,30 @@
+#pragma once
+// Keeps continuously redrawn frames at a steady rate. Every animation in
+// these programs moves by a fixed amount per frame, so an unpaced loop on a
+// fast machine would run them many times too fast.
+//
+// Call end_frame() at the end of each displayed frame: it waits until one
+// frame period has passed since the previous call returned. The wait happens
+// inside the frame, so an idle function that advances per frame cannot run
+// ahead between frames.
+
+#include <chrono>
+
+class FramePacer {
+public:
+    using Clock = std::chrono::steady_clock;
+
+    explicit FramePacer(double frames_per_second = 60.0);
+
+    void end_frame();
+
+    // When the next frame may end: one period after the previous one ended,
+    // or now if the program fell behind (so it never races to catch up).
+    static Clock::time_point next_deadline(Clock::time_point previous, Clock::duration period,
+                                           Clock::time_point now);
+
+private:
+    Clock::duration period_;
+    Clock::time_point previous_{};
+    bool started_ = false;
+};

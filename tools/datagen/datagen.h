@@ -1,0 +1,10 @@
+#pragma once
+// One entry per program: writes that program's data files below a folder.
+
+#include <string>
+
+// Writes every file that does not exist yet (all of them with force).
+// Returns false, having said why on stderr, when a file cannot be written.
+using DataWriter = bool (*)(const std::string& folder, bool force);
+
+bool write_building_tour_data(const std::string& folder, bool force);
