@@ -1,0 +1,164 @@
+// building_tour in a real window: title, size, keys, screenshots, exit status.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "harness.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using e2e::App;
+using e2e::Image;
+using namespace std::chrono_literals;
+
+constexpr const char* kTitle = "::: Bloco VELD Beta :::";
+
+// Pictures of the same view differ only by noise; a camera move changes many pixels.
+constexpr double kSameView = 1.0;
+constexpr double kOtherView = 4.0;
+
+class BuildingTourWindow : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_FALSE(app.wait_for_window(kTitle).empty()) << app.err();
+        start = settled();
+        ASSERT_FALSE(start.empty());
+    }
+
+    // A screenshot once two in a row agree (the frames after a key have landed).
+    Image settled() {
+        Image previous = app.screenshot();
+        for (int i = 0; i < 20; ++i) {
+            e2e::sleep_for(0.15s);
+            Image next = app.screenshot();
+            if (next.mean_difference(previous) < 0.2) return next;
+            previous = next;
+        }
+        return previous;
+    }
+
+    void save(const Image& image, const std::string& name) {
+        fs::create_directories(e2e::program_dir("screenshots"));
+        image.save_png(e2e::program_dir("screenshots") + "/" + name);
+    }
+
+    App app{"building_tour"};
+    Image start;
+};
+
+TEST_F(BuildingTourWindow, OpensTitledWindowAtOriginWithSize640x480) {
+    EXPECT_EQ(app.title(), kTitle);
+    int width = 0, height = 0, x = -1, y = -1;
+    app.size(width, height);
+    app.position(x, y);
+    EXPECT_EQ(width, 640);
+    EXPECT_EQ(height, 480);
+    EXPECT_EQ(x, 0);
+    EXPECT_EQ(y, 0);
+    EXPECT_EQ(start.width, 640);
+    EXPECT_EQ(start.height, 480);
+}
+
+TEST_F(BuildingTourWindow, StartViewShowsTexturedGroundAndTheBuilding) {
+    save(start, "building_tour_start.png");
+    // The ground fills the bottom rows: a texture shows many colours, a flat
+    // quad one or two.
+    Image bottom;
+    bottom.width = start.width;
+    bottom.height = 40;
+    bottom.rgb.assign(start.rgb.end() - static_cast<long>(start.width) * 40 * 3, start.rgb.end());
+    EXPECT_GT(bottom.distinct_colors(), 50);
+    // Not the black clear colour over most of the window.
+    EXPECT_GT(start.share_unlike({0, 0, 0}), 0.5);
+}
+
+TEST_F(BuildingTourWindow, MoveKeysChangeTheViewAndResetRestoresIt) {
+    app.key("8", 10);
+    const Image forward = settled();
+    EXPECT_GT(forward.mean_difference(start), kOtherView);
+
+    app.key("r");
+    EXPECT_LT(settled().mean_difference(start), kSameView);
+
+    app.key("5", 10);
+    EXPECT_GT(settled().mean_difference(start), kOtherView);
+}
+
+TEST_F(BuildingTourWindow, TurnOrbitAndRotateKeysEachChangeTheView) {
+    for (const char* keysym : {"7", "1", "x", "Y"}) {
+        app.key("r");
+        const Image before = settled();
+        app.key(keysym, 4);
+        EXPECT_GT(settled().mean_difference(before), kOtherView) << "key " << keysym;
+        // Undo the scene rotation; r resets only the camera.
+        if (std::string(keysym) == "x") app.key("X", 4);
+        if (std::string(keysym) == "Y") app.key("y", 4);
+    }
+}
+
+TEST_F(BuildingTourWindow, GateKeyOpensTheGates) {
+    app.key("d", 60);
+    const Image open = settled();
+    save(open, "building_tour_gates_open.png");
+    EXPECT_GT(open.mean_difference(start), 0.3);
+    app.key("D", 60);
+    EXPECT_LT(settled().mean_difference(start), kSameView);
+}
+
+TEST_F(BuildingTourWindow, TourKeyStartsAndPausesTheTour) {
+    app.key("a");
+    e2e::sleep_for(1s);
+    const Image first = app.screenshot();
+    e2e::sleep_for(1s);
+    const Image second = app.screenshot();
+    EXPECT_GT(second.mean_difference(first), kOtherView);
+    EXPECT_GT(second.mean_difference(start), kOtherView);
+
+    app.key("a");
+    const Image paused = settled();
+    e2e::sleep_for(1s);
+    EXPECT_LT(app.screenshot().mean_difference(paused), kSameView);
+}
+
+TEST_F(BuildingTourWindow, TourShowsTheInsideOfTheBuilding) {
+    // About 25 s into the loop the camera is inside a wing.
+    app.key("a");
+    e2e::sleep_for(25s);
+    const Image inside = app.screenshot();
+    save(inside, "building_tour_tour.png");
+    EXPECT_GT(inside.mean_difference(start), kOtherView);
+}
+
+TEST_F(BuildingTourWindow, EscEndsWithStatusZero) {
+    app.key("Escape");
+    EXPECT_EQ(app.wait_exit(), 0);
+    EXPECT_EQ(app.err(), "");
+}
+
+TEST(BuildingTourStart, MissingImageEndsWithStatusOneAndNamesTheFile) {
+    const fs::path dir = fs::temp_directory_path() / "building_tour_missing";
+    fs::remove_all(dir);
+    fs::copy(e2e::program_dir("building_tour") + "/texture", dir / "texture");
+    fs::remove(dir / "texture" / "vidro.bmp");
+
+    App app("building_tour", {}, dir.string());
+    EXPECT_EQ(app.wait_exit(20s), 1);
+    EXPECT_EQ(app.err(), "building_tour: cannot load texture \"texture/vidro.bmp\": no such file\n");
+    fs::remove_all(dir);
+}
+
+TEST(BuildingTourStart, DamagedImageEndsWithStatusOneAndTheReason) {
+    const fs::path dir = fs::temp_directory_path() / "building_tour_damaged";
+    fs::remove_all(dir);
+    fs::copy(e2e::program_dir("building_tour") + "/texture", dir / "texture");
+    fs::resize_file(dir / "texture" / "muro2.bmp", 100);
+
+    App app("building_tour", {}, dir.string());
+    EXPECT_EQ(app.wait_exit(20s), 1);
+    EXPECT_EQ(app.err().rfind("building_tour: cannot load texture \"texture/muro2.bmp\": ", 0), 0u) << app.err();
+    fs::remove_all(dir);
+}
+
+}  // namespace

@@ -1,0 +1,183 @@
+// The two small demos in real windows: bezier_lights' picture, resizing,
+// keys and exit; glew_probe's report and exit status on contexts of
+// different OpenGL versions.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <regex>
+#include <string>
+
+#include "harness.h"
+
+namespace {
+
+using e2e::App;
+using e2e::Color;
+using e2e::Image;
+using namespace std::chrono_literals;
+
+// Clear colour (0, 0.4, 0.4) in 8-bit channels.
+constexpr Color kBackground{0, 102, 102};
+constexpr int kTolerance = 6;
+
+struct Box {
+    int x0 = 0, y0 = 0, x1 = -1, y1 = -1;  // inclusive; empty when x1 < x0
+    int width() const { return x1 - x0 + 1; }
+    int height() const { return y1 - y0 + 1; }
+};
+
+bool is_background(Color c) {
+    return std::abs(c.r - kBackground.r) <= kTolerance && std::abs(c.g - kBackground.g) <= kTolerance &&
+           std::abs(c.b - kBackground.b) <= kTolerance;
+}
+
+// The pixels the patch covers.
+Box surface_box(const Image& image) {
+    Box box{image.width, image.height, -1, -1};
+    for (int y = 0; y < image.height; ++y)
+        for (int x = 0; x < image.width; ++x)
+            if (!is_background(image.at(x, y))) {
+                box.x0 = std::min(box.x0, x);
+                box.y0 = std::min(box.y0, y);
+                box.x1 = std::max(box.x1, x);
+                box.y1 = std::max(box.y1, y);
+            }
+    return box;
+}
+
+class BezierLightsWindow : public ::testing::Test {
+protected:
+    // The program names its window after its own path as started.
+    const std::string title = e2e::program_dir("bezier_lights") + "/bezier_lights";
+
+    void SetUp() override {
+        ASSERT_FALSE(app.wait_for_window(title).empty()) << app.err();
+        start = drawn(500, 500);
+        ASSERT_FALSE(start.empty());
+    }
+
+    // A screenshot of the given size with the patch drawn on the cleared background,
+    // once two in a row agree (the window shows black until its first frame).
+    Image drawn(int width, int height) {
+        Image previous;
+        return app.screenshot_until([&](const Image& shot) {
+            const bool ready = shot.width == width && shot.height == height && is_background(shot.at(0, 0)) &&
+                               shot.share_unlike(kBackground, kTolerance) > 0.05 &&
+                               shot.mean_difference(previous) < 0.2;
+            previous = shot;
+            return ready;
+        });
+    }
+
+    Image resized(int width, int height) {
+        e2e::run("xdotool windowsize " + app.window() + " " + std::to_string(width) + " " +
+                 std::to_string(height) + " 2>/dev/null");
+        return drawn(width, height);
+    }
+
+    App app{"bezier_lights"};
+    Image start;
+};
+
+TEST_F(BezierLightsWindow, OpensTitledWindowShowingLitPatchOnTealBackground) {
+    EXPECT_EQ(app.title(), title);
+    int width = 0, height = 0, x = -1, y = -1;
+    app.size(width, height);
+    app.position(x, y);
+    EXPECT_EQ(width, 500);
+    EXPECT_EQ(height, 500);
+    EXPECT_EQ(x, 100);
+    EXPECT_EQ(y, 100);
+
+    for (const auto& [cx, cy] : {std::pair{2, 2}, {497, 2}, {2, 497}, {497, 497}}) {
+        const Color c = start.at(cx, cy);
+        EXPECT_TRUE(is_background(c)) << cx << "," << cy << ": " << c.r << " " << c.g << " " << c.b;
+    }
+    // The patch fills much of the middle and is shaded: grey with many levels, not one flat colour.
+    EXPECT_FALSE(is_background(start.at(250, 250)));
+    EXPECT_GT(start.share_unlike(kBackground, kTolerance), 0.15);
+    EXPECT_GT(start.distinct_colors(), 100);
+    const Color lit = start.mean(230, 230, 270, 270);
+    EXPECT_GT(lit.r, 60);
+    EXPECT_NEAR(lit.r, lit.g, 8);
+    EXPECT_NEAR(lit.g, lit.b, 8);
+}
+
+TEST_F(BezierLightsWindow, WideAndTallWindowsKeepThePatchUndistortedAndCentred) {
+    const Box square = surface_box(resized(400, 400));
+    ASSERT_GT(square.width(), 100);
+
+    // Twice as wide: the same patch, shifted right by half the extra width.
+    const Box wide = surface_box(resized(800, 400));
+    EXPECT_NEAR(wide.width(), square.width(), 2);
+    EXPECT_NEAR(wide.height(), square.height(), 2);
+    EXPECT_NEAR(wide.x0, square.x0 + 200, 2);
+    EXPECT_NEAR(wide.y0, square.y0, 2);
+
+    // Twice as high: shifted down by half the extra height.
+    const Box tall = surface_box(resized(400, 800));
+    EXPECT_NEAR(tall.width(), square.width(), 2);
+    EXPECT_NEAR(tall.height(), square.height(), 2);
+    EXPECT_NEAR(tall.x0, square.x0, 2);
+    EXPECT_NEAR(tall.y0, square.y0 + 200, 2);
+    EXPECT_TRUE(app.running());
+}
+
+TEST_F(BezierLightsWindow, OtherKeysLeaveThePictureAndEscEndsWithStatus0) {
+    for (const char* key : {"a", "space", "Return", "1", "Up"}) app.key(key);
+    e2e::sleep_for(0.5s);
+    ASSERT_TRUE(app.running());
+    EXPECT_LT(app.screenshot().mean_difference(start), 0.5);
+
+    app.key("Escape");
+    EXPECT_EQ(app.wait_exit(), 0);
+    EXPECT_EQ(app.out(), "");
+}
+
+TEST(GlewProbe, ReportsOpenGl20SupportAndKeepsItsBlackWindowOpen) {
+    App app{"glew_probe"};
+    ASSERT_FALSE(app.wait_for_window("Janela da GLUT").empty()) << app.err();
+    int width = 0, height = 0, x = -1, y = -1;
+    app.size(width, height);
+    app.position(x, y);
+    EXPECT_EQ(width, 320);
+    EXPECT_EQ(height, 320);
+    EXPECT_EQ(x, 100);
+    EXPECT_EQ(y, 300);
+
+    // The verdict is readable while the program still sits in its main loop.
+    std::string out;
+    for (int i = 0; i < 50 && out.find("OpenGL 2.0\n") == std::string::npos; ++i) {
+        e2e::sleep_for(0.1s);
+        out = app.out();
+    }
+    EXPECT_TRUE(std::regex_match(out, std::regex("Status: Using GLEW [0-9.]+\nCompativel com OpenGL 2.0\n")))
+        << out;
+
+    const Image frame = app.screenshot_until([](const Image& shot) { return !shot.empty(); });
+    EXPECT_EQ(frame.width, 320);
+    EXPECT_EQ(frame.share_unlike(Color{0, 0, 0}, 2), 0.0);
+
+    e2e::sleep_for(0.5s);
+    EXPECT_TRUE(app.running());
+    app.terminate();
+}
+
+TEST(GlewProbe, ContextBelowOpenGl20PrintsStatusAndVerdictThenExitsWith1) {
+    App app{"glew_probe", {}, "", {"MESA_GL_VERSION_OVERRIDE=1.5"}};
+    EXPECT_EQ(app.wait_exit(), 1);
+    const std::string out = app.out();
+    EXPECT_TRUE(std::regex_match(out, std::regex("Status: Using GLEW [0-9.]+\nNao tem suporte para OpenGL 2.0\n")))
+        << out;
+}
+
+TEST(GlewProbe, FailedGlewInitPrintsOnlyTheErrorAndExitsWith1) {
+    // GLEW refuses a context that claims OpenGL 1.0.
+    App app{"glew_probe", {}, "", {"MESA_GL_VERSION_OVERRIDE=1.0"}};
+    EXPECT_EQ(app.wait_exit(), 1);
+    const std::string out = app.out();
+    EXPECT_TRUE(std::regex_match(out, std::regex("Error: [^\n]+\n"))) << out;
+}
+
+}  // namespace

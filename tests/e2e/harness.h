@@ -1,0 +1,105 @@
+#pragma once
+// Runs a real program in its window under the test X server (Xvfb), sends it
+// keys through XTEST, takes screenshots and collects its exit status and
+// output. The X server comes from the CTest fixture "xvfb", which writes its
+// display name to $SCENES_XVFB_DIR/display.
+
+#include <sys/types.h>
+
+#include <chrono>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace e2e {
+
+using namespace std::chrono_literals;
+using Seconds = std::chrono::duration<double>;
+
+struct Color {
+    int r = 0, g = 0, b = 0;
+};
+
+struct Image {
+    int width = 0, height = 0;
+    std::vector<uint8_t> rgb;  // top row first
+
+    bool empty() const { return rgb.empty(); }
+    Color at(int x, int y) const;
+    // Mean of |a - b| over all channels of all pixels, 0..255; images of different sizes give 255.
+    double mean_difference(const Image& other) const;
+    // Share of pixels, 0..1, that differ from colour c by more than tolerance on some channel.
+    double share_unlike(Color c, int tolerance = 8) const;
+    // Number of distinct colours, counted up to limit.
+    int distinct_colors(int limit = 1000) const;
+    Color mean(int x0, int y0, int x1, int y1) const;  // over [x0, x1) x [y0, y1)
+    bool save_png(const std::string& path) const;
+};
+
+// The program's folder in the build tree, where it finds its data.
+std::string program_dir(const std::string& program);
+// The X display of the test server.
+std::string display();
+
+class App {
+public:
+    // Starts build/<program>/<program> from workdir (default: its own folder),
+    // with extra environment entries "NAME=value".
+    explicit App(const std::string& program, std::vector<std::string> args = {}, std::string workdir = "",
+                 std::vector<std::string> env = {});
+    ~App();  // kills the program if it still runs
+    App(const App&) = delete;
+    App& operator=(const App&) = delete;
+
+    // Waits for a window with this exact title; its id, or "" on time-out.
+    std::string wait_for_window(const std::string& title, Seconds timeout = 20s);
+    std::string window() const { return window_; }
+    std::string title() const;
+    void size(int& width, int& height) const;
+    void position(int& x, int& y) const;
+
+    // Keys by X keysym name: "8", "d", "D", "Escape", "Up", "F1"...
+    void key(const std::string& keysym, int times = 1);
+    void key_down(const std::string& keysym);
+    void key_up(const std::string& keysym);
+    void hold(const std::string& keysym, Seconds how_long);
+    void pointer_move(int x, int y);  // relative to the window
+
+    Image screenshot() const;
+    // Takes screenshots until pred holds or the time-out passes; the last one.
+    template <class Pred>
+    Image screenshot_until(Pred pred, Seconds timeout = 10s) const;
+
+    bool running();
+    // Exit status, or -1 if still running after timeout, or 128 + signal.
+    int wait_exit(Seconds timeout = 10s);
+    // Ends the program with SIGTERM (there is no window manager to close it).
+    void terminate();
+
+    std::string out() const;  // standard output so far
+    std::string err() const;  // standard error so far
+
+private:
+    void focus() const;
+    pid_t pid_ = -1;
+    int status_ = -1;
+    std::string window_;
+    std::string out_path_, err_path_;
+};
+
+// Runs a shell command and returns its standard output.
+std::string run(const std::string& command);
+void sleep_for(Seconds s);
+
+template <class Pred>
+Image App::screenshot_until(Pred pred, Seconds timeout) const {
+    const auto end = std::chrono::steady_clock::now() + timeout;
+    Image shot = screenshot();
+    while (!pred(shot) && std::chrono::steady_clock::now() < end) {
+        sleep_for(0.2s);
+        shot = screenshot();
+    }
+    return shot;
+}
+
+}  // namespace e2e
