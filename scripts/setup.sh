@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that are missing, then configures and builds
+# into build/. Sourced by run.sh and test.sh; quick when everything is there.
+#   setup_packages run|test   setup_build
+
+ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+BUILD="$ROOT/build"
+
+RUN_PACKAGES=(build-essential cmake pkg-config freeglut3-dev libglu1-mesa-dev libgl-dev mesa-common-dev
+              libgl1-mesa-dri libglew-dev libstb-dev libgtest-dev libbenchmark-dev)
+TEST_PACKAGES=(xvfb xauth xdotool x11-utils imagemagick clang-14 libclang-rt-14-dev)
+
+as_root() {
+    if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+setup_packages() {
+    local wanted=("${RUN_PACKAGES[@]}")
+    [ "${1:-run}" = test ] && wanted+=("${TEST_PACKAGES[@]}")
+    local missing=()
+    for p in "${wanted[@]}"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+    done
+    if [ ${#missing[@]} -gt 0 ]; then
+        echo "Installing: ${missing[*]}"
+        as_root apt-get update -qq
+        as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+    fi
+}
+
+# setup_build [DIR [cmake options...]]
+setup_build() {
+    local dir=${1:-$BUILD}
+    shift || true
+    if [ ! -f "$dir/CMakeCache.txt" ]; then
+        cmake -S "$ROOT" -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+    fi
+    cmake --build "$dir" -j "$(nproc)"
+}
