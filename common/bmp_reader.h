@@ -29,5 +29,8 @@ struct BmpResult {
 // Largest image accepted, in pixels (width times height).
 constexpr int64_t kBmpMaxPixels = int64_t{8192} * 8192;
 
+// Accepts uncompressed 1, 4, 8 (palette), 16, 24 and 32-bit files, bit
+// fields at 16 and 32 bits, bottom-up or top-down, with any of the usual
+// header sizes. A palette index past the stored palette refuses the image.
 BmpResult bmp_decode(const unsigned char* data, std::size_t size);
 BmpResult bmp_read_file(const char* path);
