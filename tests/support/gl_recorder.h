@@ -11,11 +11,13 @@
 // after translate(1, 0, 0) under any camera is at scene x + 1.
 
 #include <GL/gl.h>
+#include <GL/glu.h>
 
 #include <array>
 #include <cstddef>
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -35,9 +37,16 @@ struct Mat4 {
     static Mat4 rotation(double degrees, double x, double y, double z);
     static Mat4 scaling(double x, double y, double z);
     Mat4 operator*(const Mat4& other) const;
-    Vec3 apply(Vec3 p) const;           // point, w = 1
+    Vec3 apply(Vec3 p) const;           // point, w = 1 (no perspective divide: use apply4)
     Vec3 apply_vector(Vec3 v) const;    // direction, w = 0
     std::array<double, 4> apply4(const std::array<double, 4>& p) const;
+
+    // The matrices glFrustum, glOrtho, gluPerspective and gluLookAt multiply by.
+    static Mat4 frustum(double left, double right, double bottom, double top, double near_plane, double far_plane);
+    static Mat4 ortho(double left, double right, double bottom, double top, double near_plane, double far_plane);
+    static Mat4 perspective(double fovy_degrees, double aspect, double near_plane, double far_plane);
+    static Mat4 look_at(Vec3 eye, Vec3 center, Vec3 up);
+    double at(int row, int column) const { return m[column * 4 + row]; }
 };
 
 struct Material {
@@ -83,6 +92,12 @@ struct Solid {  // a GLUT solid or wire shape, or a GLU quadric
     Vec4 color{1, 1, 1, 1};
     Material front, back;
     Vec3 center() const { return scene.apply({0, 0, 0}); }
+
+    Mat4 eye;                       // the whole model-view matrix, camera included
+    bool lighting = false;
+    bool tex_coords = false;        // quadric with gluQuadricTexture(GL_TRUE), or the teapot
+    GLenum draw_style = GLU_FILL;   // quadrics: gluQuadricDrawStyle
+    std::size_t call = 0;           // index in calls()
 };
 
 struct Call {
@@ -96,6 +111,9 @@ struct Texture {
     int components = 0;
     GLenum format = 0;
     bool has_pixels = false;
+    // A copy of the image as handed over, rows padded to GL_UNPACK_ALIGNMENT
+    // (unsigned byte images of 1 to 4 components only).
+    std::vector<unsigned char> pixels;
     std::map<GLenum, int> parameters;  // glTexParameteri values
 };
 
@@ -103,6 +121,9 @@ struct Light {
     Vec4 ambient{0, 0, 0, 1}, diffuse{0, 0, 0, 1}, specular{0, 0, 0, 1};
     std::array<double, 4> position{0, 0, 1, 0};  // eye coordinates, as OpenGL keeps it
     std::array<double, 4> scene_position{0, 0, 1, 0};  // the same in scene coordinates
+    Vec3 spot_direction{0, 0, -1};  // eye coordinates
+    float spot_exponent = 0, spot_cutoff = 180;
+    float constant_attenuation = 1, linear_attenuation = 0, quadratic_attenuation = 0;
 };
 
 // GLUT callbacks as registered.
@@ -117,11 +138,35 @@ struct Callbacks {
     void (*motion)(int, int) = nullptr;
     void (*passive_motion)(int, int) = nullptr;
     void (*idle)() = nullptr;
-    void (*menu)(int) = nullptr;
+    void (*menu)(int) = nullptr;   // of the menu created last
+    void (*timer)(int) = nullptr;  // of the timer registered last
+};
+
+struct MenuEntry {
+    std::string label;
+    int value = 0;          // the value passed to the callback, or the submenu id
+    bool submenu = false;
+};
+
+struct Menu {
+    void (*callback)(int) = nullptr;
+    std::vector<MenuEntry> entries;
+    int button = -1;        // mouse button it is attached to, -1 if none
+};
+
+struct Window {
+    std::string title;
+    int width = 300, height = 300;  // as requested with glutInitWindowSize
+    int x = -1, y = -1;
+    unsigned int display_mode = 0;
+    bool full_screen = false;
+    int cursor = 0;
 };
 
 class Recorder {
 public:
+    Recorder();
+
     // Everything recorded so far, in call order.
     const std::vector<Call>& calls() const { return calls_; }
     std::vector<Call> calls_named(const std::string& name) const;
@@ -152,7 +197,28 @@ public:
     const Callbacks& callbacks() const { return callbacks_; }
     std::size_t redisplays() const { return count("glutPostRedisplay"); }
 
-    // Forget the recording but keep the state (bindings, materials, matrices...).
+    // Name of the call that raised each entry of errors().
+    const std::vector<std::string>& error_sources() const { return error_sources_; }
+    Vec4 current_color() const { return color_; }
+    Vec3 current_normal() const { return normal_; }
+    std::array<float, 2> current_tex_coord() const { return {s_, t_}; }
+    Mat4 texture_matrix() const { return texture_matrix_.back(); }
+    std::size_t projection_depth() const { return projection_.size(); }
+    GLint texture_env_mode() const { return texture_env_mode_; }
+    Vec4 light_model_ambient() const { return light_model_ambient_; }
+    GLenum color_material_face() const { return color_material_face_; }
+    GLenum color_material_mode() const { return color_material_mode_; }
+    const std::map<int, Menu>& menus() const { return menus_; }  // by id, from 1
+    int current_menu() const { return current_menu_; }
+    const Window& window() const { return window_; }
+
+    // What glutGet and glutGetModifiers answer (window size, screen size,
+    // GLUT_ELAPSED_TIME...); unknown queries answer 0.
+    void set_glut_value(GLenum query, int value) { glut_values_[query] = value; }
+    void set_modifiers(int modifiers) { modifiers_ = modifiers; }
+
+    // Forget the recording (calls, primitives, solids, errors()) but keep the
+    // state (bindings, materials, matrices, errors not yet taken by glGetError...).
     void clear_recording();
     // A fresh context: forget the recording and the state.
     void reset();
@@ -188,6 +254,30 @@ private:
     std::vector<Mat4> texture_matrix_{Mat4{}};
     std::array<int, 4> viewport_{0, 0, 0, 0};
     Callbacks callbacks_;
+
+    std::vector<std::string> error_sources_;
+    GLint texture_env_mode_ = GL_MODULATE;
+    Vec4 light_model_ambient_{0.2f, 0.2f, 0.2f, 1};
+    GLenum color_material_face_ = GL_FRONT_AND_BACK;
+    GLenum color_material_mode_ = GL_AMBIENT_AND_DIFFUSE;
+    std::map<int, Menu> menus_;
+    int current_menu_ = 0;
+    Window window_;
+    int windows_ = 0;
+    std::map<GLenum, int> glut_values_;
+    int modifiers_ = 0;
+    int unpack_alignment_ = 4;
+    struct Map2 {
+        int components = 0;
+        float u1 = 0, u2 = 1, v1 = 0, v2 = 1;
+        int uorder = 0, vorder = 0;
+        std::vector<float> points;  // uorder * vorder control points, v varying fastest
+    };
+    std::map<GLenum, Map2> maps2_;
+    int grid_un_ = 1, grid_vn_ = 1;
+    float grid_u1_ = 0, grid_u2_ = 1, grid_v1_ = 0, grid_v2_ = 1;
+    struct Attributes;
+    std::vector<std::shared_ptr<Attributes>> attribute_stack_;
 };
 
 // The one recorder that the stand-in functions write to.
