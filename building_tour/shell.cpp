@@ -1,0 +1,259 @@
+#include "shell.h"
+
+#include <GL/glu.h>
+#include <GL/glut.h>
+
+#include <cmath>
+#include <cstdlib>
+
+#include "layout.h"
+#include "structure.h"
+#include "textures.h"
+#include "tour.h"
+
+namespace {
+
+constexpr float kStartEye[3] = {0, 25, 80};
+constexpr float kStartTarget[3] = {0, 0, 0};
+
+constexpr float kFieldOfView = 100;
+constexpr float kNearPlane = 0.1f;
+constexpr float kFarPlane = 300;
+
+constexpr float kGroundHalf = 120;
+constexpr float kGroundDrop = -0.02f;
+constexpr float kSceneScale = 0.5f;
+constexpr double kMarkerSide = 3;
+
+constexpr float kMoveStep = 1;
+constexpr float kTurnStep = 0.05f;
+constexpr int kRotationStep = 5;
+constexpr float kDoorStep = 1;
+
+// OpenGL accepts shininess from 0 to 128 and ignores anything else.
+constexpr float kShininess = 180;
+constexpr float kMaxShininess = 128;
+
+constexpr unsigned char kEsc = 27;
+constexpr int kAxisY = 2;
+
+// The ground quad, corners in drawing order, with the texture coordinates of the second pass.
+constexpr float kGround[4][3] = {
+    {kGroundHalf, 0, -kGroundHalf}, {-kGroundHalf, 0, -kGroundHalf},
+    {-kGroundHalf, 0, kGroundHalf}, {kGroundHalf, 0, kGroundHalf}};
+constexpr float kGroundTexCoords[4][2] = {{1, 1}, {0, 1}, {0, 0}, {1, 0}};
+
+void draw_ground(bool textured) {
+    glPushMatrix();
+    glTranslatef(0, kGroundDrop, 0);
+    glBegin(GL_QUADS);
+    glNormal3f(0, 1, 0);
+    for (int i = 0; i < 4; ++i) {
+        if (textured) glTexCoord2f(kGroundTexCoords[i][0], kGroundTexCoords[i][1]);
+        glVertex3f(kGround[i][0], kGround[i][1], kGround[i][2]);
+    }
+    glEnd();
+    glPopMatrix();
+}
+
+void move_camera(float dx, float dy, float dz) {
+    x_pos += dx;
+    y_pos += dy;
+    z_pos += dz;
+    x_dir += dx;
+    y_dir += dy;
+    z_dir += dz;
+}
+
+// Truncating remainder: the result keeps the sign of the dividend.
+int turn_scene(int degrees, int step) { return (degrees + step) % 360; }
+
+}  // namespace
+
+float x_pos = kStartEye[0], y_pos = kStartEye[1], z_pos = kStartEye[2];
+float x_dir = kStartTarget[0], y_dir = kStartTarget[1], z_dir = kStartTarget[2];
+float angle_door = 0;
+int rodarx = 0, rodary = 0, rodarz = 0;
+bool test = false;
+double cont = 0;
+
+GLfloat lightPosition[4] = {0, 80, -50, 1};
+GLfloat lightAmbient[4] = {0.5f, 0.5f, 0.5f, 1};
+GLfloat lightDiffuse[4] = {10, 10, 10, 1};
+GLfloat lightSpecular[4] = {10, 10, 10, 1};
+GLfloat floorColor[4] = {1, 1, 0, 0};
+
+void reset_camera() {
+    x_pos = kStartEye[0];
+    y_pos = kStartEye[1];
+    z_pos = kStartEye[2];
+    x_dir = kStartTarget[0];
+    y_dir = kStartTarget[1];
+    z_dir = kStartTarget[2];
+}
+
+void reset_state() {
+    reset_camera();
+    angle_door = 0;
+    rodarx = rodary = rodarz = 0;
+    test = false;
+    cont = 0;
+}
+
+void set_building_material() {
+    glMaterialfv(GL_FRONT, GL_SPECULAR, floorColor);
+    glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE, lightDiffuse);
+    // A shininess out of range would be rejected with GL_INVALID_VALUE on every
+    // frame and leave the default 0 in force; skip it and keep that 0.
+    if (kShininess <= kMaxShininess) glMaterialf(GL_FRONT, GL_SHININESS, kShininess);
+}
+
+void InitGL() {
+    glShadeModel(GL_SMOOTH);
+    glClearColor(0, 0, 0, 0.5f);
+    glClearDepth(1.0);
+    glEnable(GL_DEPTH_TEST);
+    glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST);
+
+    glEnable(GL_TEXTURE_2D);
+    glEnable(GL_LIGHTING);
+    glEnable(GL_LIGHT0);
+
+    glLightfv(GL_LIGHT0, GL_DIFFUSE, lightDiffuse);
+    glLightfv(GL_LIGHT0, GL_SPECULAR, lightSpecular);
+    glLightfv(GL_LIGHT0, GL_AMBIENT, lightAmbient);
+
+    load_textures();
+}
+
+void reshape(int width, int height) {
+    if (height == 0) height = 1;
+    glViewport(0, 0, width, height);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    gluPerspective(kFieldOfView, static_cast<double>(width) / height, kNearPlane, kFarPlane);
+    glMatrixMode(GL_MODELVIEW);
+}
+
+void render_scene() {
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glLoadIdentity();
+    gluLookAt(x_pos, y_pos, z_pos, x_dir, y_dir, z_dir, 0, 1, 0);
+    glLightfv(GL_LIGHT0, GL_POSITION, lightPosition);
+
+    // First pass with whatever texture is current; the textured second pass
+    // at the same depth loses the depth test wherever the first one drew.
+    draw_ground(false);
+    set_building_material();
+    bind_slot(slot::image);
+    draw_ground(true);
+
+    glPushMatrix();
+    glScalef(kSceneScale, kSceneScale, kSceneScale);
+    glRotatef(rodarx, 1, 0, 0);
+    glRotatef(rodary, 0, 1, 0);
+    glRotatef(rodarz, 0, 0, 1);
+
+    glPushMatrix();
+    glTranslatef(x_dir, y_dir, z_dir);
+    bind_slot(slot::branco);
+    glutSolidCube(kMarkerSide);
+    glPopMatrix();
+
+    // Site frame: the pavilion and its stairs; both wings are placed from here too.
+    constexpr float kSiteOffset[3] = {0, 0, 57};
+    constexpr float kStairAt[3] = {0, 0, -31};
+    // The wings stand a hair above the ground so their floors never fight it.
+    constexpr float kFirstWingAt[3] = {-119, 0.01f, 0};
+    constexpr float kSecondWingAt[3] = {145, 0.01f, 10};
+
+    glTranslatef(kSiteOffset[0], kSiteOffset[1], kSiteOffset[2]);
+    draw_centro();
+    draw_escada(kStairAt[0], kStairAt[1], kStairAt[2]);
+
+    glPushMatrix();
+    glTranslatef(kFirstWingAt[0], kFirstWingAt[1], kFirstWingAt[2]);
+    draw_todas_portas();
+    draw_todas_vigas();
+    draw_todos_muros();
+    draw_janelas();
+    draw_faixas();
+    chama_desenha_chao();
+    glPopMatrix();
+
+    // The second wing has no gates of its own: the first wing's gates fill the gaps.
+    glPushMatrix();
+    glTranslatef(kSecondWingAt[0], kSecondWingAt[1], kSecondWingAt[2]);
+    draw_todas_vigas();
+    draw_todos_muros();
+    draw_janelas();
+    draw_faixas();
+    chama_desenha_chao();
+    glPopMatrix();
+
+    glPopMatrix();
+    glutSwapBuffers();
+    glutPostRedisplay();
+}
+
+void keyboard(unsigned char key, int, int) {
+    switch (key) {
+        case kEsc: std::exit(0);
+        case '8': move_camera(0, 0, -kMoveStep); break;
+        case '2': move_camera(0, 0, kMoveStep); break;
+        case '4': move_camera(-kMoveStep, 0, 0); break;
+        case '6': move_camera(kMoveStep, 0, 0); break;
+        case '5': move_camera(0, kMoveStep, 0); break;
+        case '0': move_camera(0, -kMoveStep, 0); break;
+        case '7': rotaciona(x_pos, y_pos, z_pos, x_dir, y_dir, z_dir, kTurnStep, kAxisY); break;
+        case '9': rotaciona(x_pos, y_pos, z_pos, x_dir, y_dir, z_dir, -kTurnStep, kAxisY); break;
+        case '1': rotaciona(x_dir, y_dir, z_dir, x_pos, y_pos, z_pos, kTurnStep, kAxisY); break;
+        case '3': rotaciona(x_dir, y_dir, z_dir, x_pos, y_pos, z_pos, -kTurnStep, kAxisY); break;
+        case 'd': angle_door += kDoorStep; break;
+        case 'D': angle_door -= kDoorStep; break;
+        case 'X': rodarx = turn_scene(rodarx, kRotationStep); break;
+        case 'x': rodarx = turn_scene(rodarx, -kRotationStep); break;
+        case 'Y': rodary = turn_scene(rodary, kRotationStep); break;
+        case 'y': rodary = turn_scene(rodary, -kRotationStep); break;
+        case 'Z': rodarz = turn_scene(rodarz, kRotationStep); break;
+        case 'z': rodarz = turn_scene(rodarz, -kRotationStep); break;
+        case 'R':
+        case 'r':
+            reset_camera();
+            cont = 0;
+            return;
+        case 'A':
+        case 'a':
+            glutIdleFunc(test ? nullptr : apresentacao);
+            test = !test;
+            return;
+        default: return;
+    }
+    glutPostRedisplay();
+}
+
+void rotaciona(float& cx, float& cy, float& cz, float& px, float& py, float& pz, float angle, int axis) {
+    const double c = std::cos(static_cast<double>(angle));
+    const double s = std::sin(static_cast<double>(angle));
+    switch (axis) {
+        case 1: {
+            const double dy = double{py} - cy, dz = double{pz} - cz;
+            py = static_cast<float>(cy + (c * dy - s * dz));
+            pz = static_cast<float>(cz + (s * dy + c * dz));
+            break;
+        }
+        case 2: {
+            const double dx = double{px} - cx, dz = double{pz} - cz;
+            px = static_cast<float>(cx + (c * dx + s * dz));
+            pz = static_cast<float>(cz + (-s * dx + c * dz));
+            break;
+        }
+        case 3: {
+            const double dx = double{px} - cx, dy = double{py} - cy;
+            px = static_cast<float>(cx + (c * dx - s * dy));
+            py = static_cast<float>(cy + (s * dx + c * dy));
+            break;
+        }
+        default: break;
+    }
+}
