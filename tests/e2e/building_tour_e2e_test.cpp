@@ -61,17 +61,18 @@ TEST_F(BuildingTourWindow, OpensTitledWindowAtOriginWithSize640x480) {
     EXPECT_EQ(start.height, 480);
 }
 
-TEST_F(BuildingTourWindow, StartViewShowsTexturedGroundAndTheBuilding) {
+TEST_F(BuildingTourWindow, StartViewShowsGroundAndTexturedBuilding) {
     save(start, "building_tour_start.png");
-    // The ground fills the bottom rows: a texture shows many colours, a flat
-    // quad one or two.
-    Image bottom;
-    bottom.width = start.width;
-    bottom.height = 40;
-    bottom.rgb.assign(start.rgb.end() - static_cast<long>(start.width) * 40 * 3, start.rgb.end());
-    EXPECT_GT(bottom.distinct_colors(), 50);
-    // Not the black clear colour over most of the window.
-    EXPECT_GT(start.share_unlike({0, 0, 0}), 0.5);
+    // The ground fills the lower half: lit, not the black clear colour. Its
+    // first pass wins the depth test, so it shows one flat colour.
+    Image ground;
+    ground.width = start.width;
+    ground.height = start.height / 2;
+    ground.rgb.assign(start.rgb.end() - static_cast<long>(ground.width) * ground.height * 3, start.rgb.end());
+    EXPECT_GT(ground.share_unlike({0, 0, 0}), 0.99);
+    EXPECT_GT(ground.mean(0, 0, ground.width, ground.height).r, 100);
+    // The building above it is textured: brick, glass and concrete.
+    EXPECT_GT(start.distinct_colors(), 500);
 }
 
 TEST_F(BuildingTourWindow, MoveKeysChangeTheViewAndResetRestoresIt) {
@@ -98,13 +99,18 @@ TEST_F(BuildingTourWindow, TurnOrbitAndRotateKeysEachChangeTheView) {
     }
 }
 
-TEST_F(BuildingTourWindow, GateKeyOpensTheGates) {
-    app.key("d", 60);
+TEST_F(BuildingTourWindow, GateKeysOpenAndCloseTheGates) {
+    // Down in front of the first wing's front gates, then swing them out towards the camera.
+    app.key("4", 20);
+    app.key("8", 40);
+    app.key("0", 15);
+    const Image shut = settled();
+    app.key("D", 80);
     const Image open = settled();
     save(open, "building_tour_gates_open.png");
-    EXPECT_GT(open.mean_difference(start), 0.3);
-    app.key("D", 60);
-    EXPECT_LT(settled().mean_difference(start), kSameView);
+    EXPECT_GT(open.mean_difference(shut), 1.0);
+    app.key("d", 80);
+    EXPECT_LT(settled().mean_difference(shut), 0.05);
 }
 
 TEST_F(BuildingTourWindow, TourKeyStartsAndPausesTheTour) {
@@ -140,7 +146,8 @@ TEST_F(BuildingTourWindow, EscEndsWithStatusZero) {
 TEST(BuildingTourStart, MissingImageEndsWithStatusOneAndNamesTheFile) {
     const fs::path dir = fs::temp_directory_path() / "building_tour_missing";
     fs::remove_all(dir);
-    fs::copy(e2e::program_dir("building_tour") + "/texture", dir / "texture");
+    fs::create_directories(dir);
+    fs::copy(e2e::program_dir("building_tour") + "/texture", dir / "texture", fs::copy_options::recursive);
     fs::remove(dir / "texture" / "vidro.bmp");
 
     App app("building_tour", {}, dir.string());
@@ -152,7 +159,8 @@ TEST(BuildingTourStart, MissingImageEndsWithStatusOneAndNamesTheFile) {
 TEST(BuildingTourStart, DamagedImageEndsWithStatusOneAndTheReason) {
     const fs::path dir = fs::temp_directory_path() / "building_tour_damaged";
     fs::remove_all(dir);
-    fs::copy(e2e::program_dir("building_tour") + "/texture", dir / "texture");
+    fs::create_directories(dir);
+    fs::copy(e2e::program_dir("building_tour") + "/texture", dir / "texture", fs::copy_options::recursive);
     fs::resize_file(dir / "texture" / "muro2.bmp", 100);
 
     App app("building_tour", {}, dir.string());

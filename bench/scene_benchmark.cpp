@@ -1,0 +1,115 @@
+// Unpaced frames of each scene in a real OpenGL context, and the start-up
+// work before the first frame. Needs an X server (Xvfb with llvmpipe here).
+//
+//   scene_benchmark [--no-memory-tuning] [benchmark options]
+//
+// --no-memory-tuning leaves glibc's malloc settings as they are, to measure
+// what keep_freed_memory() buys.
+
+#include <GL/freeglut.h>
+#include <benchmark/benchmark.h>
+#include <unistd.h>
+
+#include <cstring>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "memory_tuning.h"
+#include "shell.h"
+#include "textures.h"
+
+namespace {
+
+struct Scene {
+    const char* program;  // its folder in the build tree holds its data
+    int width, height;
+    void (*init)();        // OpenGL state and data, as at start-up
+    void (*reshape)(int, int);
+    void (*frame)();       // one whole frame, ending in a buffer swap
+    void (*load)();        // the start-up loading to time, or null
+    void (*unload)();      // undoes load between timings
+};
+
+void unload_building_textures() { glDeleteTextures(slot::count, TextureArray); }
+
+const Scene kScenes[] = {
+    {"building_tour", kWindowWidth, kWindowHeight, InitGL, reshape, render_scene, load_textures,
+     unload_building_textures},
+};
+
+// One window per scene, made on first use; its context stays current while the scene is measured.
+void open_window(const Scene& scene) {
+    static std::map<const Scene*, int> windows;
+    auto found = windows.find(&scene);
+    if (found != windows.end()) {
+        glutSetWindow(found->second);
+        return;
+    }
+    const std::string folder = std::string(SCENES_BUILD_DIR) + "/" + scene.program;
+    if (chdir(folder.c_str()) != 0) return;
+    glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
+    glutInitWindowSize(scene.width, scene.height);
+    glutInitWindowPosition(0, 0);
+    windows[&scene] = glutCreateWindow(scene.program);
+    glutDisplayFunc([] {});
+    for (int i = 0; i < 10; ++i) glutMainLoopEvent();  // let the window map
+    scene.init();
+    scene.reshape(scene.width, scene.height);
+}
+
+void BM_Frame(benchmark::State& state, const Scene* scene) {
+    open_window(*scene);
+    for (auto _ : state) {
+        scene->frame();
+        glFinish();
+    }
+    state.counters["fps"] = benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+}
+
+void BM_StartUp(benchmark::State& state, const Scene* scene) {
+    open_window(*scene);
+    for (auto _ : state) {
+        scene->load();
+        glFinish();
+        state.PauseTiming();
+        scene->unload();
+        state.ResumeTiming();
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::vector<char*> args;
+    bool tune_memory = true;
+    for (int i = 0; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--no-memory-tuning") == 0)
+            tune_memory = false;
+        else
+            args.push_back(argv[i]);
+    }
+    if (tune_memory) keep_freed_memory();
+
+    int glut_argc = 1;
+    glutInit(&glut_argc, argv);
+    glutSetOption(GLUT_ACTION_ON_WINDOW_CLOSE, GLUT_ACTION_CONTINUE_EXECUTION);
+
+    for (const Scene& scene : kScenes) {
+        const std::string name = scene.program;
+        benchmark::RegisterBenchmark((name + "/frame").c_str(), BM_Frame, &scene)
+            ->Unit(benchmark::kMillisecond)
+            ->UseRealTime();
+        if (scene.load)
+            benchmark::RegisterBenchmark((name + "/start_up").c_str(), BM_StartUp, &scene)
+                ->Unit(benchmark::kMillisecond)
+                ->UseRealTime();
+    }
+
+    int bench_argc = static_cast<int>(args.size());
+    benchmark::Initialize(&bench_argc, args.data());
+    if (benchmark::ReportUnrecognizedArguments(bench_argc, args.data())) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
