@@ -6,7 +6,7 @@
 
 #include "shell.h"
 #include "textures.h"
-#include "walls.h"
+#include "faces.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <GL/gl.h>
 
 #include "textures.h"
-#include "walls.h"
+#include "faces.h"
 
 namespace {
 

@@ -2,6 +2,7 @@
 
 #include <GL/gl.h>
 
+#include "faces.h"
 #include "textures.h"
 
 namespace {
@@ -53,24 +54,7 @@ void draw_tile(float x, float y, float z, float width) {
     glEnd();
 }
 
-void put_corner(const TexCoord& tex, float x, float y, float z) {
-    glTexCoord2f(tex.s, tex.t);
-    glVertex3f(x, y, z);
-}
-
 }  // namespace
-
-void face_x(float x, const FaceCorners& c, const TexturePattern& pattern) {
-    for (int i = 0; i < 4; ++i) put_corner(pattern[i], x, c[i].a, c[i].b);
-}
-
-void face_y(float y, const FaceCorners& c, const TexturePattern& pattern) {
-    for (int i = 0; i < 4; ++i) put_corner(pattern[i], c[i].a, y, c[i].b);
-}
-
-void face_z(float z, const FaceCorners& c, const TexturePattern& pattern) {
-    for (int i = 0; i < 4; ++i) put_corner(pattern[i], c[i].a, c[i].b, z);
-}
 
 void draw_muro_N(float x, float y, float z) { draw_wall(kMuroN, x, 0, y, z); }
 void draw_parede_meio(float x, float y, float z) { draw_wall(kParedeMeio, x, 0, y, z); }
