@@ -68,6 +68,26 @@ void move_camera(float dx, float dy, float dz) {
 // Truncating remainder: the result keeps the sign of the dividend.
 int turn_scene(int degrees, int step) { return (degrees + step) % 360; }
 
+// Site frame: the pavilion and its stairs; both wings are placed from here too.
+constexpr float kSiteOffset[3] = {0, 0, 57};
+constexpr float kStairAt[3] = {0, 0, -31};
+// The wings stand a hair above the ground so their floors never fight it.
+constexpr float kFirstWingAt[3] = {-119, 0.01f, 0};
+constexpr float kSecondWingAt[3] = {145, 0.01f, 10};
+
+// One wing; only the first has gates: they fill the gaps on both sides of the pavilion.
+void draw_wing(const float (&at)[3], bool with_gates) {
+    glPushMatrix();
+    glTranslatef(at[0], at[1], at[2]);
+    if (with_gates) draw_todas_portas();
+    draw_todas_vigas();
+    draw_todos_muros();
+    draw_janelas();
+    draw_faixas();
+    chama_desenha_chao();
+    glPopMatrix();
+}
+
 }  // namespace
 
 float x_pos = kStartEye[0], y_pos = kStartEye[1], z_pos = kStartEye[2];
@@ -160,36 +180,11 @@ void render_scene() {
     glutSolidCube(kMarkerSide);
     glPopMatrix();
 
-    // Site frame: the pavilion and its stairs; both wings are placed from here too.
-    constexpr float kSiteOffset[3] = {0, 0, 57};
-    constexpr float kStairAt[3] = {0, 0, -31};
-    // The wings stand a hair above the ground so their floors never fight it.
-    constexpr float kFirstWingAt[3] = {-119, 0.01f, 0};
-    constexpr float kSecondWingAt[3] = {145, 0.01f, 10};
-
     glTranslatef(kSiteOffset[0], kSiteOffset[1], kSiteOffset[2]);
     draw_centro();
     draw_escada(kStairAt[0], kStairAt[1], kStairAt[2]);
-
-    glPushMatrix();
-    glTranslatef(kFirstWingAt[0], kFirstWingAt[1], kFirstWingAt[2]);
-    draw_todas_portas();
-    draw_todas_vigas();
-    draw_todos_muros();
-    draw_janelas();
-    draw_faixas();
-    chama_desenha_chao();
-    glPopMatrix();
-
-    // The second wing has no gates of its own: the first wing's gates fill the gaps.
-    glPushMatrix();
-    glTranslatef(kSecondWingAt[0], kSecondWingAt[1], kSecondWingAt[2]);
-    draw_todas_vigas();
-    draw_todos_muros();
-    draw_janelas();
-    draw_faixas();
-    chama_desenha_chao();
-    glPopMatrix();
+    draw_wing(kFirstWingAt, true);
+    draw_wing(kSecondWingAt, false);
 
     glPopMatrix();
     glutSwapBuffers();

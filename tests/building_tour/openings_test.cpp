@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "gl_recorder.h"
+#include "primitive_checks.h"
 #include "openings.h"
 #include "shell.h"
 #include "textures.h"
@@ -13,19 +14,8 @@
 namespace {
 
 using glrec::Vec3;
-using TexList = std::array<std::array<float, 2>, 4>;
 constexpr TexList kStraightTex = {{{0, 0}, {1, 0}, {1, 1}, {0, 1}}};
 constexpr TexList kCrossedTex = {{{0, 0}, {1, 1}, {1, 0}, {0, 1}}};
-
-void expect_quad(const glrec::Quad& q, const std::array<Vec3, 4>& corners, const TexList& tex) {
-    for (int i = 0; i < 4; ++i) {
-        SCOPED_TRACE("corner " + std::to_string(i));
-        EXPECT_TRUE(glrec::near(q.corners[i].scene, corners[i]))
-            << q.corners[i].scene.x << ", " << q.corners[i].scene.y << ", " << q.corners[i].scene.z;
-        EXPECT_EQ(q.corners[i].s, tex[i][0]);
-        EXPECT_EQ(q.corners[i].t, tex[i][1]);
-    }
-}
 
 // Expects the quads of groups first to last to fill exactly the box lo to hi.
 void expect_groups_span(std::size_t first, std::size_t last, Vec3 lo, Vec3 hi) {
@@ -39,15 +29,7 @@ void expect_groups_span(std::size_t first, std::size_t last, Vec3 lo, Vec3 hi) {
     EXPECT_TRUE(glrec::near(max, hi, 1e-3f)) << max.x << ", " << max.y << ", " << max.z;
 }
 
-class Openings : public ::testing::Test {
-protected:
-    void SetUp() override {
-        glrec::recorder().reset();
-        reset_state();
-        glGenTextures(slot::count, TextureArray);
-        glrec::recorder().clear_recording();
-    }
-};
+using Openings = PrimitiveTest;
 using Gates = Openings;
 using Windows = Openings;
 

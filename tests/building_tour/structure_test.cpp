@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "gl_recorder.h"
+#include "primitive_checks.h"
 #include "shell.h"
 #include "structure.h"
 #include "textures.h"
@@ -13,18 +14,7 @@
 namespace {
 
 using glrec::Vec3;
-using TexList = std::array<std::array<float, 2>, 4>;
 using Range = std::array<float, 2>;
-
-void expect_quad(const glrec::Quad& q, const std::array<Vec3, 4>& corners, const TexList& tex) {
-    for (int i = 0; i < 4; ++i) {
-        SCOPED_TRACE("corner " + std::to_string(i));
-        EXPECT_TRUE(glrec::near(q.corners[i].scene, corners[i]))
-            << q.corners[i].scene.x << ", " << q.corners[i].scene.y << ", " << q.corners[i].scene.z;
-        EXPECT_EQ(q.corners[i].s, tex[i][0]);
-        EXPECT_EQ(q.corners[i].t, tex[i][1]);
-    }
-}
 
 std::vector<glrec::Quad> group(std::size_t index) {
     std::vector<glrec::Quad> r;
@@ -45,15 +35,7 @@ std::vector<glrec::Vertex> vertices() {
     return r;
 }
 
-class Structure : public ::testing::Test {
-protected:
-    void SetUp() override {
-        glrec::recorder().reset();
-        reset_state();
-        glGenTextures(slot::count, TextureArray);
-        glrec::recorder().clear_recording();
-    }
-};
+using Structure = PrimitiveTest;
 using Beams = Structure;
 using Stairs = Structure;
 

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "gl_recorder.h"
+#include "primitive_checks.h"
 #include "shell.h"
 #include "textures.h"
 #include "walls.h"
@@ -12,7 +13,6 @@
 namespace {
 
 using glrec::Vec3;
-using TexList = std::array<std::array<float, 2>, 4>;
 constexpr TexList kUpright = {{{0, 0}, {1, 0}, {1, 1}, {0, 1}}};
 
 glrec::Quad only_quad() {
@@ -21,24 +21,8 @@ glrec::Quad only_quad() {
     return quads.at(0);
 }
 
-void expect_quad(const glrec::Quad& q, const std::array<Vec3, 4>& corners, const TexList& tex) {
-    for (int i = 0; i < 4; ++i) {
-        SCOPED_TRACE("corner " + std::to_string(i));
-        EXPECT_TRUE(glrec::near(q.corners[i].scene, corners[i]))
-            << q.corners[i].scene.x << ", " << q.corners[i].scene.y << ", " << q.corners[i].scene.z;
-        EXPECT_EQ(q.corners[i].s, tex[i][0]);
-        EXPECT_EQ(q.corners[i].t, tex[i][1]);
-    }
-}
-
-class Walls : public ::testing::Test {
+class Walls : public PrimitiveTest {
 protected:
-    void SetUp() override {
-        glrec::recorder().reset();
-        reset_state();
-        glGenTextures(slot::count, TextureArray);
-        glrec::recorder().clear_recording();
-    }
     void redraw(const std::function<void()>& draw) {
         glrec::recorder().clear_recording();
         draw();
