@@ -8,6 +8,7 @@
 
 #include <GL/freeglut.h>
 #include <benchmark/benchmark.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 #include <cstring>
@@ -58,13 +59,22 @@ void open_window(const Scene& scene) {
     scene.reshape(scene.width, scene.height);
 }
 
+long minor_page_faults() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_minflt;
+}
+
 void BM_Frame(benchmark::State& state, const Scene* scene) {
     open_window(*scene);
+    const long faults_before = minor_page_faults();
     for (auto _ : state) {
         scene->frame();
         glFinish();
     }
     state.counters["fps"] = benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+    state.counters["faults/frame"] = benchmark::Counter(static_cast<double>(minor_page_faults() - faults_before),
+                                                        benchmark::Counter::kAvgIterations);
 }
 
 void BM_StartUp(benchmark::State& state, const Scene* scene) {
