@@ -17,7 +17,7 @@ constexpr float kStartEye[3] = {0, 25, 80};
 constexpr float kStartTarget[3] = {0, 0, 0};
 
 constexpr float kFieldOfView = 100;
-constexpr float kNearPlane = 0.1f;
+constexpr double kNearPlane = 0.1;
 constexpr float kFarPlane = 300;
 
 constexpr float kGroundHalf = 120;
