@@ -111,6 +111,10 @@ TEST_F(BuildingTourWindow, GateKeysOpenAndCloseTheGates) {
     EXPECT_GT(open.mean_difference(shut), 1.0);
     app.key("d", 80);
     EXPECT_LT(settled().mean_difference(shut), 0.05);
+
+    // Held down, the key repeats and the gates keep swinging.
+    app.hold("D", 2s);
+    EXPECT_GT(settled().mean_difference(shut), 1.0);
 }
 
 TEST_F(BuildingTourWindow, TourKeyStartsAndPausesTheTour) {
