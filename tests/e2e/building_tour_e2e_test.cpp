@@ -50,13 +50,7 @@ protected:
 
 TEST_F(BuildingTourWindow, OpensTitledWindowAtOriginWithSize640x480) {
     EXPECT_EQ(app.title(), kTitle);
-    int width = 0, height = 0, x = -1, y = -1;
-    app.size(width, height);
-    app.position(x, y);
-    EXPECT_EQ(width, 640);
-    EXPECT_EQ(height, 480);
-    EXPECT_EQ(x, 0);
-    EXPECT_EQ(y, 0);
+    EXPECT_EQ(app.geometry(), (e2e::Geometry{0, 0, 640, 480}));
     EXPECT_EQ(start.width, 640);
     EXPECT_EQ(start.height, 480);
 }

@@ -93,13 +93,7 @@ protected:
 
 TEST_F(BezierLightsWindow, OpensTitledWindowShowingLitPatchOnTealBackground) {
     EXPECT_EQ(app.title(), title);
-    int width = 0, height = 0, x = -1, y = -1;
-    app.size(width, height);
-    app.position(x, y);
-    EXPECT_EQ(width, 500);
-    EXPECT_EQ(height, 500);
-    EXPECT_EQ(x, 100);
-    EXPECT_EQ(y, 100);
+    EXPECT_EQ(app.geometry(), (e2e::Geometry{100, 100, 500, 500}));
 
     for (const auto& [cx, cy] : {std::pair{2, 2}, {497, 2}, {2, 497}, {497, 497}}) {
         const Color c = start.at(cx, cy);
@@ -149,13 +143,7 @@ TEST_F(BezierLightsWindow, OtherKeysLeaveThePictureAndEscEndsWithStatus0) {
 TEST(GlewProbe, ReportsOpenGl20SupportAndKeepsItsBlackWindowOpen) {
     App app{"glew_probe"};
     ASSERT_FALSE(app.wait_for_window("Janela da GLUT").empty()) << app.err();
-    int width = 0, height = 0, x = -1, y = -1;
-    app.size(width, height);
-    app.position(x, y);
-    EXPECT_EQ(width, 320);
-    EXPECT_EQ(height, 320);
-    EXPECT_EQ(x, 100);
-    EXPECT_EQ(y, 300);
+    EXPECT_EQ(app.geometry(), (e2e::Geometry{100, 300, 320, 320}));
 
     // The verdict is readable while the program still sits in its main loop.
     std::string out;

@@ -226,20 +226,22 @@ std::string App::wait_for_window(const std::string& title, Seconds timeout) {
 
 std::string App::title() const { return trim(run("xdotool getwindowname " + window_ + " 2>/dev/null")); }
 
-void App::size(int& width, int& height) const {
-    width = height = 0;
-    const std::string info = run("xdotool getwindowgeometry " + window_ + " 2>/dev/null");
-    const std::size_t at = info.find("Geometry:");
-    if (at != std::string::npos) std::sscanf(info.c_str() + at, "Geometry: %dx%d", &width, &height);
+Geometry App::geometry() const {
+    Geometry g;
+    const std::string info = run("xwininfo -id " + window_ + " 2>/dev/null");
+    const auto read = [&info](const char* label, int& value) {
+        const std::size_t at = info.find(label);
+        if (at != std::string::npos) value = std::atoi(info.c_str() + at + std::strlen(label));
+    };
+    read("Absolute upper-left X:", g.x);
+    read("Absolute upper-left Y:", g.y);
+    read("Width:", g.width);
+    read("Height:", g.height);
+    return g;
 }
 
-void App::position(int& x, int& y) const {
-    x = y = -1;
-    const std::string info = run("xwininfo -id " + window_ + " 2>/dev/null");
-    const std::size_t ax = info.find("Absolute upper-left X:");
-    const std::size_t ay = info.find("Absolute upper-left Y:");
-    if (ax != std::string::npos) std::sscanf(info.c_str() + ax, "Absolute upper-left X: %d", &x);
-    if (ay != std::string::npos) std::sscanf(info.c_str() + ay, "Absolute upper-left Y: %d", &y);
+std::ostream& operator<<(std::ostream& out, const Geometry& g) {
+    return out << g.width << "x" << g.height << " at (" << g.x << ", " << g.y << ")";
 }
 
 // With no window manager a key reaches the window only when it has the focus

@@ -8,6 +8,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,15 @@ using Seconds = std::chrono::duration<double>;
 struct Color {
     int r = 0, g = 0, b = 0;
 };
+
+// Where a window stands on the screen and its inner size.
+struct Geometry {
+    int x = -1, y = -1, width = 0, height = 0;
+    bool operator==(const Geometry& o) const {
+        return x == o.x && y == o.y && width == o.width && height == o.height;
+    }
+};
+std::ostream& operator<<(std::ostream& out, const Geometry& g);
 
 struct Image {
     int width = 0, height = 0;
@@ -55,8 +65,7 @@ public:
     std::string wait_for_window(const std::string& title, Seconds timeout = 20s);
     std::string window() const { return window_; }
     std::string title() const;
-    void size(int& width, int& height) const;
-    void position(int& x, int& y) const;
+    Geometry geometry() const;
 
     // Keys by X keysym name: "8", "d", "D", "Escape", "Up", "F1"...
     void key(const std::string& keysym, int times = 1);
