@@ -4,9 +4,9 @@
 
 #include <cstddef>
 
+#include "faces.h"
 #include "shell.h"
 #include "textures.h"
-#include "faces.h"
 
 namespace {
 
@@ -74,14 +74,14 @@ constexpr BoxFace kTransomFaces[] = {
     {Side::low_z, &kAcross, &kStraight},
 };
 
-constexpr float kWindowWidth = 16;
-constexpr float kWindowHeight = 10;
-constexpr Extent kReveals{0, kWindowWidth, 0, kWindowHeight, -1, 0};
+constexpr float kFrameWidth = 16;
+constexpr float kFrameHeight = 10;
+constexpr Extent kReveals{0, kFrameWidth, 0, kFrameHeight, -1, 0};
 constexpr Extent kMullions[] = {
-    {5, 5.4f, 0, kWindowHeight, -0.6f, -0.4f},
-    {10.2f, 10.6f, 0, kWindowHeight, -0.6f, -0.4f},
+    {5, 5.4f, 0, kFrameHeight, -0.6f, -0.4f},
+    {10.2f, 10.6f, 0, kFrameHeight, -0.6f, -0.4f},
 };
-constexpr Extent kTransom{0, kWindowWidth, 6.9f, 7.1f, -0.6f, -0.4f};
+constexpr Extent kTransom{0, kFrameWidth, 6.9f, 7.1f, -0.6f, -0.4f};
 constexpr float kGlassPlane = -0.5f;
 constexpr float kFullOpening = 0;      // the whole window is open
 constexpr float kCorridorOpening = 7;  // only the strip above the corridor wall
@@ -163,7 +163,7 @@ void draw_window_frame(float x, float y, float z, float opening) {
 }
 
 void draw_glass(float x, float y, float z, float opening) {
-    const float bottom = y + opening, top = y + kWindowHeight, right = x + kWindowWidth;
+    const float bottom = y + opening, top = y + kFrameHeight, right = x + kFrameWidth;
     bind_slot(slot::vidro);
     glBegin(GL_QUADS);
     face_z(z + kGlassPlane, {{x, bottom}, {right, bottom}, {right, top}, {x, top}}, kCrossed);
