@@ -2,8 +2,8 @@
 
 #include <GL/gl.h>
 
-#include "textures.h"
 #include "faces.h"
+#include "textures.h"
 
 namespace {
 
