@@ -10,6 +10,8 @@
 
 #include <stb_image.h>
 
+#include "bmp_format.h"
+
 // The decoder trusts the headers it is given: it reads palette entries the
 // file does not hold from uninitialized memory, fills missing pixel data with
 // zeros, and mishandles some header variants. So every field is checked here
@@ -23,14 +25,15 @@ const unsigned char* BmpImage::row(int32_t y) const { return pixels.data() + bmp
 
 namespace {
 
-constexpr uint32_t kFileHeaderSize = 14;
+using bmp_format::kCompressionBitfields;
+using bmp_format::kCompressionRgb;
+using bmp_format::kFileHeaderSize;
+using bmp_format::kInfoHeaderSize;
+using bmp_format::put32;
+
 constexpr uint32_t kCoreHeaderSize = 12;  // OS/2 1.x: 16-bit sides, no compression field
-constexpr uint32_t kInfoHeaderSize = 40;
 constexpr uint32_t kInfoHeaderSizes[] = {kCoreHeaderSize, kInfoHeaderSize, 52, 56, 108, 124};
 constexpr uint32_t kMaskBytes = 12;  // red, green and blue masks
-
-constexpr uint32_t kCompressionRgb = 0;
-constexpr uint32_t kCompressionBitfields = 3;
 
 // The decoder's own limit on either side.
 constexpr int64_t kMaxSide = int64_t{1} << 24;
@@ -40,15 +43,6 @@ uint16_t get16(const unsigned char* p) { return static_cast<uint16_t>(p[0] | p[1
 uint32_t get32(const unsigned char* p) {
     return static_cast<uint32_t>(p[0]) | static_cast<uint32_t>(p[1]) << 8 | static_cast<uint32_t>(p[2]) << 16 |
            static_cast<uint32_t>(p[3]) << 24;
-}
-
-void put16(std::vector<unsigned char>& out, uint32_t v) {
-    out.push_back(v & 0xff);
-    out.push_back((v >> 8) & 0xff);
-}
-
-void put32(std::vector<unsigned char>& out, uint32_t v) {
-    for (int i = 0; i < 4; ++i) out.push_back((v >> (8 * i)) & 0xff);
 }
 
 BmpResult failure(std::string reason) {
@@ -194,22 +188,9 @@ std::vector<unsigned char> canonical_file(const unsigned char* data, const Layou
 
     std::vector<unsigned char> out;
     out.reserve(pixels_at + pixel_bytes);
-    out.push_back('B');
-    out.push_back('M');
-    put32(out, pixels_at + pixel_bytes);
-    put32(out, 0);
-    put32(out, pixels_at);
-    put32(out, kInfoHeaderSize);
-    put32(out, static_cast<uint32_t>(layout.width));
-    put32(out, static_cast<uint32_t>(layout.height));
-    put16(out, 1);
-    put16(out, layout.bits);
-    put32(out, layout.bitfields ? kCompressionBitfields : kCompressionRgb);
-    put32(out, pixel_bytes);
-    put32(out, 0);
-    put32(out, 0);
-    put32(out, layout.palette_entries);
-    put32(out, 0);
+    bmp_format::put_headers(out, {pixels_at, pixel_bytes, layout.width, layout.height, layout.bits,
+                                  layout.bitfields ? kCompressionBitfields : kCompressionRgb,
+                                  layout.palette_entries});
     if (layout.bitfields)
         for (uint32_t mask : layout.masks) put32(out, mask);
     for (uint32_t i = 0; i < layout.palette_entries; ++i) {

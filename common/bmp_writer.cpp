@@ -2,42 +2,24 @@
 
 #include <fstream>
 
+#include "bmp_format.h"
+#include "bmp_reader.h"
+
 namespace {
 
-void put16(std::vector<unsigned char>& out, uint16_t v) {
-    out.push_back(v & 0xff);
-    out.push_back(v >> 8);
-}
-
-void put32(std::vector<unsigned char>& out, uint32_t v) {
-    for (int i = 0; i < 4; ++i) out.push_back((v >> (8 * i)) & 0xff);
-}
+constexpr uint32_t kPixelsPerMetre = 2835;  // 72 dpi
 
 }  // namespace
 
 std::vector<unsigned char> bmp_encode(int32_t width, int32_t height, const std::vector<Rgb>& pixels) {
-    const uint32_t stride = (static_cast<uint32_t>(width) * 3 + 3) & ~3u;
+    const uint32_t stride = static_cast<uint32_t>(bmp_row_stride(width));
     const uint32_t image_size = stride * static_cast<uint32_t>(height);
-    constexpr uint32_t kHeaders = 14 + 40;
+    constexpr uint32_t kHeaders = bmp_format::kFileHeaderSize + bmp_format::kInfoHeaderSize;
 
     std::vector<unsigned char> out;
     out.reserve(kHeaders + image_size);
-    out.push_back('B');
-    out.push_back('M');
-    put32(out, kHeaders + image_size);
-    put32(out, 0);
-    put32(out, kHeaders);
-    put32(out, 40);
-    put32(out, static_cast<uint32_t>(width));
-    put32(out, static_cast<uint32_t>(height));
-    put16(out, 1);   // planes
-    put16(out, 24);  // bits per pixel
-    put32(out, 0);   // BI_RGB
-    put32(out, image_size);
-    put32(out, 2835);  // 72 dpi
-    put32(out, 2835);
-    put32(out, 0);
-    put32(out, 0);
+    bmp_format::put_headers(out, {kHeaders, image_size, width, height, 24, bmp_format::kCompressionRgb, 0,
+                                  kPixelsPerMetre});
     for (int32_t y = 0; y < height; ++y) {
         for (int32_t x = 0; x < width; ++x) {
             const Rgb& p = pixels[static_cast<std::size_t>(y) * width + x];
