@@ -17,8 +17,8 @@
 #include <vector>
 
 #include "memory_tuning.h"
-#include "shell.h"
-#include "textures.h"
+#include "building_tour/shell.h"
+#include "building_tour/textures.h"
 
 namespace {
 

@@ -7,7 +7,8 @@ ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 BUILD="$ROOT/build"
 
 RUN_PACKAGES=(build-essential cmake pkg-config freeglut3-dev libglu1-mesa-dev libgl-dev mesa-common-dev
-              libgl1-mesa-dri libglew-dev libstb-dev libgtest-dev libbenchmark-dev)
+              libgl1-mesa-dri libglew-dev libstb-dev libgtest-dev libbenchmark-dev
+              libsdl2-mixer-dev libmp3lame-dev)
 TEST_PACKAGES=(xvfb xauth xdotool x11-utils imagemagick clang-14 libclang-rt-14-dev)
 
 as_root() {
@@ -28,12 +29,18 @@ setup_packages() {
     fi
 }
 
-# setup_build [DIR [cmake options...]]
-setup_build() {
+# setup_configure [DIR [cmake options...]]: configures DIR once.
+setup_configure() {
     local dir=${1:-$BUILD}
     shift || true
     if [ ! -f "$dir/CMakeCache.txt" ]; then
         cmake -S "$ROOT" -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
     fi
-    cmake --build "$dir" -j "$(nproc)"
+}
+
+# setup_build [DIR [cmake options...]]: configures DIR once, then builds it
+# (the target named by SETUP_TARGET, or everything).
+setup_build() {
+    setup_configure "$@"
+    cmake --build "${1:-$BUILD}" -j "$(nproc)" ${SETUP_TARGET:+--target "$SETUP_TARGET"}
 }

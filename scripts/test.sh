@@ -13,7 +13,7 @@ echo "== unit and end-to-end tests"
 ctest --test-dir "$BUILD" --output-on-failure -j 2
 
 echo "== unit tests with AddressSanitizer and UndefinedBehaviorSanitizer"
-setup_build "$ROOT/build-asan" -DSCENES_SANITIZE=ON -DSCENES_BENCHMARK=OFF
+SETUP_TARGET=unit_tests setup_build "$ROOT/build-asan" -DSCENES_SANITIZE=ON -DSCENES_BENCHMARK=OFF
 ctest --test-dir "$ROOT/build-asan" --output-on-failure -j 2 -L unit
 
 echo "== fuzzing the BMP reader"

@@ -12,7 +12,7 @@
 
 #include "datagen.h"
 #include "painter.h"
-#include "textures.h"
+#include "building_tour/textures.h"
 
 namespace {
 
