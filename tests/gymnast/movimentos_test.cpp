@@ -12,7 +12,7 @@ namespace {
 using namespace gymnast;
 using gymnast_test::quadros;
 
-class Movimentos : public ::testing::Test {
+class GymnastMovimentos : public ::testing::Test {
 protected:
     void SetUp() override { gymnast_test::zera(); }
 
@@ -58,7 +58,7 @@ void esperaFimDoMortal() {
     EXPECT_EQ(corpo.getTronco().getAngCabeca(), 0);
 }
 
-TEST_F(Movimentos, BackwardSomersaultDraws249FramesAndEndsAsDescribed) {
+TEST_F(GymnastMovimentos, BackwardSomersaultDraws249FramesAndEndsAsDescribed) {
     bagunca();
     corpo.mortal(1);
     EXPECT_EQ(quadros, 249);
@@ -69,7 +69,7 @@ TEST_F(Movimentos, BackwardSomersaultDraws249FramesAndEndsAsDescribed) {
     EXPECT_EQ(mula, 0);
 }
 
-TEST_F(Movimentos, ForwardSomersaultTurnsTheOtherWay) {
+TEST_F(GymnastMovimentos, ForwardSomersaultTurnsTheOtherWay) {
     bagunca();
     corpo.mortal(2);
     EXPECT_EQ(quadros, 249);
@@ -79,7 +79,7 @@ TEST_F(Movimentos, ForwardSomersaultTurnsTheOtherWay) {
     EXPECT_NEAR(angPernaDir, 358.6, 1e-3);
 }
 
-TEST_F(Movimentos, ElbowsKeepTheirLastBendWhenTheTurnZeroesThem) {
+TEST_F(GymnastMovimentos, ElbowsKeepTheirLastBendWhenTheTurnZeroesThem) {
     corpo.mortal(1);
     // Bent to -90 in the crouch, -46 after the jump, -1 after 18 frames of the turn.
     EXPECT_NEAR(corpo.getBracoEsq().getCurvatura(), -1, 1e-4);
@@ -87,7 +87,7 @@ TEST_F(Movimentos, ElbowsKeepTheirLastBendWhenTheTurnZeroesThem) {
     EXPECT_EQ(corpo.getTronco().getAngBracoEsqExt(), 0);
 }
 
-TEST_F(Movimentos, JumpEndsWithTheHeadStraight) {
+TEST_F(GymnastMovimentos, JumpEndsWithTheHeadStraight) {
     corpo.agacha(2);
     EXPECT_NEAR(angCabeca, -18, 1e-4);
     corpo.salta(2);
@@ -96,7 +96,7 @@ TEST_F(Movimentos, JumpEndsWithTheHeadStraight) {
     EXPECT_EQ(quadros, 45 + 22);
 }
 
-TEST_F(Movimentos, CrouchStartsFromTheGroundAndSinks) {
+TEST_F(GymnastMovimentos, CrouchStartsFromTheGroundAndSinks) {
     altGin = 5;
     corpo.agacha(1);
     EXPECT_NEAR(altGin, -(34 * 0.03 + 14 * 0.047), 1e-4);
@@ -105,7 +105,7 @@ TEST_F(Movimentos, CrouchStartsFromTheGroundAndSinks) {
     EXPECT_EQ(changeY, 0);
 }
 
-TEST_F(Movimentos, FallEndsLowWithTheRightArmPastWhatTheTrunkAccepts) {
+TEST_F(GymnastMovimentos, FallEndsLowWithTheRightArmPastWhatTheTrunkAccepts) {
     bagunca();
     corpo.queda();
     EXPECT_EQ(quadros, 249);
@@ -132,7 +132,7 @@ struct Aceno {
 std::vector<Aceno> acenos;
 void registraAceno() { acenos.push_back({angBracoDirAb, corpo.getTronco().getAngBracoDirAb()}); }
 
-TEST_F(Movimentos, WaveFromZeroHoldsTheArmWhileTheMirrorIsBelowZero) {
+TEST_F(GymnastMovimentos, WaveFromZeroHoldsTheArmWhileTheMirrorIsBelowZero) {
     acenos.clear();
     quadro = registraAceno;
     corpo.tchau();
@@ -150,7 +150,7 @@ TEST_F(Movimentos, WaveFromZeroHoldsTheArmWhileTheMirrorIsBelowZero) {
     EXPECT_EQ(changeX, 0);  // no camera step
 }
 
-TEST_F(Movimentos, WaveFromTheSideDropsSixtyThenSwingsFourTimes) {
+TEST_F(GymnastMovimentos, WaveFromTheSideDropsSixtyThenSwingsFourTimes) {
     fixa(Junta::BracoDirAb, 90);
     acenos.clear();
     quadro = registraAceno;
@@ -163,7 +163,7 @@ TEST_F(Movimentos, WaveFromTheSideDropsSixtyThenSwingsFourTimes) {
     EXPECT_EQ(angBracoEsqAb, 0);          // only the right arm
 }
 
-TEST_F(Movimentos, RoutineDraws1413FramesPausesInProportionAndEndsFarOut) {
+TEST_F(GymnastMovimentos, RoutineDraws1413FramesPausesInProportionAndEndsFarOut) {
     bagunca();
     corpo.animacao();
     EXPECT_EQ(quadros, 1413);
@@ -177,7 +177,7 @@ TEST_F(Movimentos, RoutineDraws1413FramesPausesInProportionAndEndsFarOut) {
     EXPECT_NEAR(angY, 360, 1e-3);  // 180 from the fall, 180 from the flight
 }
 
-TEST_F(Movimentos, FramesShowTheMovementAsItGoes) {
+TEST_F(GymnastMovimentos, FramesShowTheMovementAsItGoes) {
     // Mid-turn the figure is upside down: the head below the belly.
     static glrec::Vec3 cabeca, barriga;
     static int n;

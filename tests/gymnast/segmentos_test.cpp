@@ -17,7 +17,7 @@ using namespace gymnast;
 using gymnast_test::traco;
 using Passos = std::vector<std::string>;
 
-class Segmentos : public ::testing::Test {
+class GymnastSegmentos : public ::testing::Test {
 protected:
     void SetUp() override { gymnast_test::zera(); }
 };
@@ -26,14 +26,14 @@ const std::string kPele = "cor(1,0.721,0.513)";
 const std::string kRoxo = "cor(0.5,0,0.5)";
 const std::string kBranco = "cor(1,1,1)";
 
-TEST_F(Segmentos, OssoAloneDrawsBoxAndJointSphereOnly) {
+TEST_F(GymnastSegmentos, OssoAloneDrawsBoxAndJointSphereOnly) {
     Osso osso(3, 1);
     osso.desenha();
     EXPECT_EQ(traco(), (Passos{"push", "T(0,-1.5,0)", "push", kPele, "S(1,3,1)", "cubo(1)", "pop", "T(0,1.5,0)",
                                "esfera(0.7,8,8)", kBranco, "T(0,-3,0)", "pop"}));
 }
 
-TEST_F(Segmentos, OssoDrawsItsChainedBoneTurnedAtTheLowerEnd) {
+TEST_F(GymnastSegmentos, OssoDrawsItsChainedBoneTurnedAtTheLowerEnd) {
     Osso coxa(2, 0.5f);
     Osso canela(4, 1);
     coxa.setConexcao(&canela, 30);
@@ -47,14 +47,14 @@ TEST_F(Segmentos, OssoDrawsItsChainedBoneTurnedAtTheLowerEnd) {
                                "pop"}));
 }
 
-TEST_F(Segmentos, CabecaDrawsNeckBoxAndHeadSphereTwoLengthsUp) {
+TEST_F(GymnastSegmentos, CabecaDrawsNeckBoxAndHeadSphereTwoLengthsUp) {
     Cabeca cabeca(1, 1);
     cabeca.desenha();
     EXPECT_EQ(traco(), (Passos{"push", "T(0,0.5,0)", "push", "S(1,2,1)", kPele, "cubo(1)", "pop", "T(0,1.5,0)",
                                "esfera(1.5,8,8)", kBranco, "pop"}));
 }
 
-TEST_F(Segmentos, TroncoWithoutLinksDrawsChestAndBellyAndEmptyAttachments) {
+TEST_F(GymnastSegmentos, TroncoWithoutLinksDrawsChestAndBellyAndEmptyAttachments) {
     angTronco = 10;
     Tronco tronco(4, 2);
     tronco.desenha();
@@ -69,7 +69,7 @@ TEST_F(Segmentos, TroncoWithoutLinksDrawsChestAndBellyAndEmptyAttachments) {
                                "T(-1.2,-2.353,0)", "pop", "pop"}));
 }
 
-TEST_F(Segmentos, BracoHandsItsBendToTheElbowAndTheLegItsKneeToTheShin) {
+TEST_F(GymnastSegmentos, BracoHandsItsBendToTheElbowAndTheLegItsKneeToTheShin) {
     Braco braco(3, 1);
     braco.setCurvatura(-40);
     braco.desenha();
@@ -93,7 +93,7 @@ TEST_F(Segmentos, BracoHandsItsBendToTheElbowAndTheLegItsKneeToTheShin) {
 }
 
 // Every desenha leaves the matrix stack and the colour as it found them.
-TEST_F(Segmentos, EveryDesenhaBalancesTheStackAndLeavesWhite) {
+TEST_F(GymnastSegmentos, EveryDesenhaBalancesTheStackAndLeavesWhite) {
     auto& rec = glrec::recorder();
     fixa(Junta::BracoDirAb, 40);
     fixa(Junta::PernaEsqExt, 60);
@@ -133,7 +133,7 @@ std::vector<glrec::Vec3> esferas() {
     return out;
 }
 
-TEST_F(Segmentos, RightSideMirrorsTheLeft) {
+TEST_F(GymnastSegmentos, RightSideMirrorsTheLeft) {
     fixa(Junta::BracoDirAb, 35);
     fixa(Junta::BracoEsqAb, 35);
     fixa(Junta::BracoDir, -20);
@@ -157,7 +157,7 @@ TEST_F(Segmentos, RightSideMirrorsTheLeft) {
     EXPECT_TRUE(glrec::near(e[6], {1.2f, 2 - 4 / 1.7f, 0}, 1e-3f));
 }
 
-TEST_F(Segmentos, LegsPointAgainstTheSceneWhateverTheTrunkPitch) {
+TEST_F(GymnastSegmentos, LegsPointAgainstTheSceneWhateverTheTrunkPitch) {
     angTronco = 70;
     corpo.desenha();
     const auto e = esferas();
@@ -170,7 +170,7 @@ TEST_F(Segmentos, LegsPointAgainstTheSceneWhateverTheTrunkPitch) {
     EXPECT_GT(e[1].z, 1);
 }
 
-TEST_F(Segmentos, BodyOffsetMovesTheWholeFigure) {
+TEST_F(GymnastSegmentos, BodyOffsetMovesTheWholeFigure) {
     posGin = 1;
     altGin = 2;
     profuGin = -3;
@@ -188,7 +188,7 @@ struct Caso {
     bool aceito;
 };
 
-TEST_F(Segmentos, TroncoKeepsOnlyValuesInsideEachJointRange) {
+TEST_F(GymnastSegmentos, TroncoKeepsOnlyValuesInsideEachJointRange) {
     const float nan = std::nan("");
     const Caso casos[] = {
         {&Tronco::setAngCabeca, &Tronco::getAngCabeca, 45, false},
@@ -224,7 +224,7 @@ TEST_F(Segmentos, TroncoKeepsOnlyValuesInsideEachJointRange) {
     }
 }
 
-TEST_F(Segmentos, ElbowRefusesStraightAndBeyond135KneeTakesAnything) {
+TEST_F(GymnastSegmentos, ElbowRefusesStraightAndBeyond135KneeTakesAnything) {
     Braco braco(3, 1);
     for (float ok : {-134.9f, -0.1f, -60.0f}) {
         braco.setCurvatura(ok);
@@ -243,7 +243,7 @@ TEST_F(Segmentos, ElbowRefusesStraightAndBeyond135KneeTakesAnything) {
 
 // ---------------------------------------------------------------- Corpo
 
-TEST_F(Segmentos, MirrorAndAcceptedValueDriftApartAndMeetAgain) {
+TEST_F(GymnastSegmentos, MirrorAndAcceptedValueDriftApartAndMeetAgain) {
     fixa(Junta::Cabeca, 40);
     fixa(Junta::Cabeca, 46);
     EXPECT_EQ(angCabeca, 46);
@@ -252,7 +252,7 @@ TEST_F(Segmentos, MirrorAndAcceptedValueDriftApartAndMeetAgain) {
     EXPECT_EQ(corpo.getTronco().getAngCabeca(), 44);
 }
 
-TEST_F(Segmentos, PoseAndCameraResetsDrawAFrameEachAndLeaveSwitchesAndMula) {
+TEST_F(GymnastSegmentos, PoseAndCameraResetsDrawAFrameEachAndLeaveSwitchesAndMula) {
     fixa(Junta::PernaDir, 33);
     fixa(Junta::BracoEsqExt, -50);
     corpo.desenha();  // the arm takes the bend
@@ -278,7 +278,7 @@ TEST_F(Segmentos, PoseAndCameraResetsDrawAFrameEachAndLeaveSwitchesAndMula) {
     EXPECT_EQ(mula, 1);
 }
 
-TEST_F(Segmentos, MovecameraAddsAnglesAndSetsTheSwitches) {
+TEST_F(GymnastSegmentos, MovecameraAddsAnglesAndSetsTheSwitches) {
     changeY = changeZ = 1;
     angX = 3;
     corpo.movecamera(0, 0, 0, 1, 0, 0);

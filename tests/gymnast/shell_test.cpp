@@ -24,7 +24,7 @@ namespace fs = std::filesystem;
 using namespace gymnast;
 using gymnast_test::quadros;
 
-class Shell : public ::testing::Test {
+class GymnastShell : public ::testing::Test {
 protected:
     void SetUp() override { gymnast_test::zera(); }
     void TearDown() override { gymnast_test::zera(); }
@@ -44,7 +44,7 @@ void inicia() {
     gymnast::inicia(&argc, argv);
 }
 
-TEST_F(Shell, StartUpOpensTheWindowLoadsSixImagesAndWiresInputAndMenu) {
+TEST_F(GymnastShell, StartUpOpensTheWindowLoadsSixImagesAndWiresInputAndMenu) {
     inicia();
     const auto& rec = glrec::recorder();
     EXPECT_EQ(rec.window().title, "Zezaruz");
@@ -105,7 +105,7 @@ fs::path pastaTemporaria() {
     return dir;
 }
 
-TEST_F(Shell, OddWidthImageUploadsItsRowsAsTheyAreUnderAlignmentOne) {
+TEST_F(GymnastShell, OddWidthImageUploadsItsRowsAsTheyAreUnderAlignmentOne) {
     // 5 pixels a row: 15 bytes, which the reader pads to 16.
     constexpr int kW = 5, kH = 3;
     std::vector<Rgb> pixels;  // bottom row first
@@ -124,7 +124,7 @@ TEST_F(Shell, OddWidthImageUploadsItsRowsAsTheyAreUnderAlignmentOne) {
     EXPECT_EQ(glrec::recorder().bound_texture(), texture_id[slot::solo]);
 }
 
-TEST_F(Shell, UnreadableImageEndsStartUpWithStatusOneNamingFileAndReason) {
+TEST_F(GymnastShell, UnreadableImageEndsStartUpWithStatusOneNamingFileAndReason) {
     EXPECT_EXIT(CarregaTextura(const_cast<char*>("images/nao_existe.bmp"), 0), ::testing::ExitedWithCode(1),
                 "cannot load texture \"images/nao_existe.bmp\": no such file");
     const std::string path = (pastaTemporaria() / "estragado.bmp").string();
@@ -135,7 +135,7 @@ TEST_F(Shell, UnreadableImageEndsStartUpWithStatusOneNamingFileAndReason) {
 
 // ---------------------------------------------------------------- the frame
 
-TEST_F(Shell, FrameDrawsBoxAroundFigureAndMulaSwapsTheBackWalls) {
+TEST_F(GymnastShell, FrameDrawsBoxAroundFigureAndMulaSwapsTheBackWalls) {
     for (unsigned int s = 0; s < slot::count; ++s) texture_id[s] = 101 + s;
     auto& rec = glrec::recorder();
     display();
@@ -169,7 +169,7 @@ TEST_F(Shell, FrameDrawsBoxAroundFigureAndMulaSwapsTheBackWalls) {
     EXPECT_EQ(depois[3].texture(), 102u);
 }
 
-TEST_F(Shell, FrameLightsTheSceneAndTurnsItZThenYThenXOnlyWhereSwitchedOn) {
+TEST_F(GymnastShell, FrameLightsTheSceneAndTurnsItZThenYThenXOnlyWhereSwitchedOn) {
     auto& rec = glrec::recorder();
     angX = 10, angY = 20, angZ = 30;
     changeX = changeY = changeZ = 1;
@@ -201,7 +201,7 @@ TEST_F(Shell, FrameLightsTheSceneAndTurnsItZThenYThenXOnlyWhereSwitchedOn) {
     EXPECT_EQ(t[0].args, (std::vector<double>{0, -4, -24}));
 }
 
-TEST_F(Shell, ReshapeSetsPerspectiveAndViewAndTakesHeightZeroAsOne) {
+TEST_F(GymnastShell, ReshapeSetsPerspectiveAndViewAndTakesHeightZeroAsOne) {
     auto& rec = glrec::recorder();
     reshape(450, 350);
     EXPECT_EQ(rec.viewport(), (std::array<int, 4>{0, 0, 450, 350}));
@@ -224,7 +224,7 @@ struct Guarda {
     float fim;  // the mirror after many presses from 0
 };
 
-TEST_F(Shell, EveryJointKeyStopsWhereItsGuardSays) {
+TEST_F(GymnastShell, EveryJointKeyStopsWhereItsGuardSays) {
     const Guarda casos[] = {
         {'C', 46},   {'c', -16},   {'R', 400},  {'r', -400}, {'t', 182}, {'T', -2},  {'U', 2},   {'u', -136},
         {'Q', 400},  {'q', -400},  {'w', 182},  {'W', -2},   {'E', 2},   {'e', -136}, {'F', 20}, {'f', -120},
@@ -247,7 +247,7 @@ TEST_F(Shell, EveryJointKeyStopsWhereItsGuardSays) {
     EXPECT_EQ(angPernaEsqExt, 2);
 }
 
-TEST_F(Shell, GuardsLetTheMirrorOneStepPastWhatTheBodyTakes) {
+TEST_F(GymnastShell, GuardsLetTheMirrorOneStepPastWhatTheBodyTakes) {
     press('t', 90);
     EXPECT_EQ(angBracoDirAb, 180);
     EXPECT_EQ(corpo.getTronco().getAngBracoDirAb(), 178);
@@ -280,7 +280,7 @@ TEST_F(Shell, GuardsLetTheMirrorOneStepPastWhatTheBodyTakes) {
     EXPECT_EQ(corpo.getTronco().getAngCabeca(), -14);
 }
 
-TEST_F(Shell, ZoomKeysStopAt30AndLowerTheRoutinesZoomBelowZero) {
+TEST_F(GymnastShell, ZoomKeysStopAt30AndLowerTheRoutinesZoomBelowZero) {
     press('2', 20);
     EXPECT_EQ(zoom, 30);
     zoom = 80.7f;
@@ -291,7 +291,7 @@ TEST_F(Shell, ZoomKeysStopAt30AndLowerTheRoutinesZoomBelowZero) {
     EXPECT_EQ(redisplays(), 81u);
 }
 
-TEST_F(Shell, CameraKeysTurnTheirAxisOnAndStepTheStoredAngle) {
+TEST_F(GymnastShell, CameraKeysTurnTheirAxisOnAndStepTheStoredAngle) {
     angY = 10;
     press('Y');
     EXPECT_EQ(changeY, 1);
@@ -309,7 +309,7 @@ TEST_F(Shell, CameraKeysTurnTheirAxisOnAndStepTheStoredAngle) {
     EXPECT_EQ(angTronco, -4);
 }
 
-TEST_F(Shell, PoseAndCameraResetKeysEachResetTheirOwnPart) {
+TEST_F(GymnastShell, PoseAndCameraResetKeysEachResetTheirOwnPart) {
     press('R', 5);
     press('X', 5);
     press('2', 2);
@@ -326,7 +326,7 @@ TEST_F(Shell, PoseAndCameraResetKeysEachResetTheirOwnPart) {
     EXPECT_EQ(quadros, 2);
 }
 
-TEST_F(Shell, KeyOutsideTheTableDoesNothingAtAll) {
+TEST_F(GymnastShell, KeyOutsideTheTableDoesNothingAtAll) {
     press('R', 2);
     const std::size_t antes = redisplays();
     for (char k : std::string("bB{0 \r")) press(static_cast<unsigned char>(k));
@@ -337,7 +337,7 @@ TEST_F(Shell, KeyOutsideTheTableDoesNothingAtAll) {
 
 // ---------------------------------------------------------------- arrow keys and menu
 
-TEST_F(Shell, ArrowKeysStartTheMovementsAndEveryOneRedraws) {
+TEST_F(GymnastShell, ArrowKeysStartTheMovementsAndEveryOneRedraws) {
     struct Seta {
         int tecla;
         int quadros;
@@ -357,7 +357,7 @@ TEST_F(Shell, ArrowKeysStartTheMovementsAndEveryOneRedraws) {
     }
 }
 
-TEST_F(Shell, MenuEntriesDoWhatTheySay) {
+TEST_F(GymnastShell, MenuEntriesDoWhatTheySay) {
     inicia();
     void (*menu)(int) = glrec::recorder().callbacks().menu;
     ASSERT_NE(menu, nullptr);
@@ -388,6 +388,6 @@ TEST_F(Shell, MenuEntriesDoWhatTheySay) {
     EXPECT_EXIT(menu(2), ::testing::ExitedWithCode(0), "");
 }
 
-TEST_F(Shell, EscEndsWithStatusZero) { EXPECT_EXIT(press(27), ::testing::ExitedWithCode(0), ""); }
+TEST_F(GymnastShell, EscEndsWithStatusZero) { EXPECT_EXIT(press(27), ::testing::ExitedWithCode(0), ""); }
 
 }  // namespace

@@ -2,7 +2,8 @@
 // a sports hall (window band over a wall of bars), the front and left walls
 // show it mirrored, the ground is a wooden floor, the sky a blue with
 // clouds, nula a plain white (so the figure shows its true colours) and mula
-// a bright striped banner that reads at once as a different back wall.
+// a bright striped banner in a white frame that reads at once as a
+// different back wall.
 //
 // Each image covers its quad once, the file's bottom row at the quad's
 // first two corners: the foot of a wall is the bottom of its picture.
@@ -89,7 +90,9 @@ Image paint_ceu() {
 
 Image paint_nula() { return Image(64, 64, Rgb{255, 255, 255}); }
 
-// A banner: broad diagonal stripes of red and yellow around a white disc.
+// A banner: broad diagonal stripes of red and yellow around a white disc,
+// in a white frame. The first frame draws the figure with the last image
+// loaded (this one) sampled at a corner: white corners keep its colours true.
 Image paint_mula() {
     Image image(kParede, kParedeAltura);
     for (int y = 0; y < image.height; ++y)
@@ -101,6 +104,11 @@ Image paint_mula() {
             const float d = std::hypot(x + 0.5f - cx, y + 0.5f - cy);
             if (d < r) image.at(x, y) = d > r - 5 ? Rgb{30, 30, 30} : Rgb{250, 250, 250};
         }
+    constexpr float kMoldura = 4;
+    const float w = float(image.width), h = float(image.height);
+    for (Rect borda : {Rect{0, 0, w, kMoldura}, Rect{0, h - kMoldura, w, h}, Rect{0, 0, kMoldura, h},
+                       Rect{w - kMoldura, 0, w, h}})
+        paint::fill_rect(image, borda, Rgb{255, 255, 255});
     return image;
 }
 
