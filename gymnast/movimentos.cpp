@@ -77,44 +77,80 @@ constexpr Acao S = Acao::Soma, Sd = Acao::SomaDir, F = Acao::Fixa;
 // ---------------------------------------------------------------- somersault
 
 const Passo kAgacha[] = {
-    {BracoEsq, sempre, S, -1},      {BracoEsqExt, sempre, S, -2},   {BracoEsqAb, sempre, S, +0.1},
-    {BracoDir, sempre, S, -1},      {BracoDirExt, sempre, S, -2},   {BracoDirAb, sempre, S, +0.1},
-    {PernaEsq, sempre, S, -1.4},    {PernaEsqExt, sempre, S, +1.8}, {PernaDir, sempre, S, -1.4},
-    {PernaDirExt, sempre, S, +1.8}, {Cabeca, tipo(1), S, +0.4},     {Cabeca, tipo(2), S, -0.4},
-    {AltGin, desde(11), S, -0.03},     {AltGin, desde(31), S, -0.047},    {ProfuGin, sempre, S, -0.045},
+    {BracoEsq,    sempre,    S, -1},
+    {BracoEsqExt, sempre,    S, -2},
+    {BracoEsqAb,  sempre,    S, +0.1},
+    {BracoDir,    sempre,    S, -1},
+    {BracoDirExt, sempre,    S, -2},
+    {BracoDirAb,  sempre,    S, +0.1},
+    {PernaEsq,    sempre,    S, -1.4},
+    {PernaEsqExt, sempre,    S, +1.8},
+    {PernaDir,    sempre,    S, -1.4},
+    {PernaDirExt, sempre,    S, +1.8},
+    {Cabeca,      tipo(1),   S, +0.4},
+    {Cabeca,      tipo(2),   S, -0.4},
+    {AltGin,      desde(11), S, -0.03},
+    {AltGin,      desde(31), S, -0.047},
+    {ProfuGin,    sempre,    S, -0.045},
 };
 
 const Passo kSalta[] = {
-    {BracoEsq, sempre, S, +1},      {BracoEsqExt, sempre, S, +2},   {BracoDir, sempre, S, +1},
-    {BracoDirExt, sempre, S, +2},   {PernaEsq, sempre, S, +2.8},    {PernaEsqExt, sempre, S, -3.6},
-    {PernaDir, sempre, S, +2.8},    {PernaDirExt, sempre, S, -3.6}, {AngTronco, sempre, Sd, -2},
-    {Cabeca, sempre, Sd, -0.85},    {Cabeca, em(21), F, 0},         {AltGin, sempre, S, +0.3},
+    {BracoEsq,    sempre, S,  +1},
+    {BracoEsqExt, sempre, S,  +2},
+    {BracoDir,    sempre, S,  +1},
+    {BracoDirExt, sempre, S,  +2},
+    {PernaEsq,    sempre, S,  +2.8},
+    {PernaEsqExt, sempre, S,  -3.6},
+    {PernaDir,    sempre, S,  +2.8},
+    {PernaDirExt, sempre, S,  -3.6},
+    {AngTronco,   sempre, Sd, -2},
+    {Cabeca,      sempre, Sd, -0.85},
+    {Cabeca,      em(21), F,  0},
+    {AltGin,      sempre, S,  +0.3},
 };
 
 const Passo kGira[] = {
-    {BracoEsq, ate(17), S, +1.25}, {BracoEsqExt, ate(17), S, +2.5},
-    {BracoDir, ate(17), S, +1.25}, {BracoDirExt, ate(17), S, +2.5},
-    {BracoEsq, em(18), F, 0},      {BracoEsqExt, em(18), F, 0},
-    {BracoDir, em(18), F, 0},      {BracoDirExt, em(18), F, 0},
-    {AngTronco, ate(13), Sd, -1.875}, {AngTronco, desde(14), Sd, -3.75},
-    {PernaEsq, ate(44), Sd, -5.4},  {PernaDir, ate(44), Sd, -5.4},
-    {PernaEsq, desde(45), Sd, -2.6}, {PernaDir, desde(45), Sd, -2.6},
+    {BracoEsq,    ate(17),   S,  +1.25},
+    {BracoEsqExt, ate(17),   S,  +2.5},
+    {BracoDir,    ate(17),   S,  +1.25},
+    {BracoDirExt, ate(17),   S,  +2.5},
+    {BracoEsq,    em(18),    F,  0},
+    {BracoEsqExt, em(18),    F,  0},
+    {BracoDir,    em(18),    F,  0},
+    {BracoDirExt, em(18),    F,  0},
+    {AngTronco,   ate(13),   Sd, -1.875},
+    {AngTronco,   desde(14), Sd, -3.75},
+    {PernaEsq,    ate(44),   Sd, -5.4},
+    {PernaDir,    ate(44),   Sd, -5.4},
+    {PernaEsq,    desde(45), Sd, -2.6},
+    {PernaDir,    desde(45), Sd, -2.6},
 };
 
 const Passo kChegada[] = {
-    {BracoEsqAb, sempre, S, +0.2},  {BracoDirAb, sempre, S, +0.2}, {PernaEsq, sempre, S, -1.4},
-    {PernaEsqExt, sempre, S, +1.8}, {PernaDir, sempre, S, -1.4},   {PernaDirExt, sempre, S, +1.8},
-    {AltGin, ate(19), S, -0.265},      {AltGin, desde(20), S, -0.06},
+    {BracoEsqAb,  sempre,    S, +0.2},
+    {BracoDirAb,  sempre,    S, +0.2},
+    {PernaEsq,    sempre,    S, -1.4},
+    {PernaEsqExt, sempre,    S, +1.8},
+    {PernaDir,    sempre,    S, -1.4},
+    {PernaDirExt, sempre,    S, +1.8},
+    {AltGin,      ate(19),   S, -0.265},
+    {AltGin,      desde(20), S, -0.06},
 };
 
 const Passo kDesagacha[] = {
-    {BracoEsqAb, sempre, S, +1.7},     {BracoDirAb, sempre, S, +1.7},
-    {BracoEsqAb, em(44), F, 90},       {BracoDirAb, em(44), F, 90},  // arms held out sideways
-    {AngTronco, sempre, Sd, -0.1},       {PernaEsq, sempre, S, +1.4},
-    {PernaEsqExt, sempre, S, -1.8},    {PernaDir, sempre, S, +1.4},
-    {PernaDirExt, sempre, S, -1.8},    {AltGin, ate(9), S, +0.08},
-    {AltGin, quadros(10, 19), S, +0.06},  {AltGin, desde(20), S, +0.025},
-    {ProfuGin, sempre, S, +0.03},
+    {BracoEsqAb,  sempre,          S,  +1.7},
+    {BracoDirAb,  sempre,          S,  +1.7},
+    {BracoEsqAb,  em(44),          F,  90},
+    {BracoDirAb,  em(44),          F,  90},  // arms held out sideways
+    {AngTronco,   sempre,          Sd, -0.1},
+    {PernaEsq,    sempre,          S,  +1.4},
+    {PernaEsqExt, sempre,          S,  -1.8},
+    {PernaDir,    sempre,          S,  +1.4},
+    {PernaDirExt, sempre,          S,  -1.8},
+    {AltGin,      ate(9),          S,  +0.08},
+    {AltGin,      quadros(10, 19), S,  +0.06},
+    {AltGin,      desde(20),       S,  +0.025},
+    {ProfuGin,    sempre,          S,  +0.03},
 };
 
 const Etapa kEtapaAgacha = etapa(45, {1, 0, 0, 1, 0, 0}, kAgacha);
@@ -126,49 +162,69 @@ const Etapa kEtapaDesagacha = etapa(45, {-0.05f, 2, 0, 1, 1, 0}, kDesagacha);
 // ---------------------------------------------------------------- fall
 
 const Passo kGiraQuedaBracos[] = {
-    {BracoEsq, ate(17), S, +1.25}, {BracoEsqExt, ate(17), S, +2.5},
-    {BracoDir, ate(17), S, +1.25}, {BracoDirExt, ate(17), S, +2.5},
-    {BracoEsq, em(18), F, 0},      {BracoEsqExt, em(18), F, 0},
-    {BracoDir, em(18), F, 0},      {BracoDirExt, em(18), F, 0},
+    {BracoEsq,    ate(17), S, +1.25},
+    {BracoEsqExt, ate(17), S, +2.5},
+    {BracoDir,    ate(17), S, +1.25},
+    {BracoDirExt, ate(17), S, +2.5},
+    {BracoEsq,    em(18),  F, 0},
+    {BracoEsqExt, em(18),  F, 0},
+    {BracoDir,    em(18),  F, 0},
+    {BracoDirExt, em(18),  F, 0},
 };
 
 const Passo kGiraQuedaResto[] = {
-    {AngTronco, ate(13), S, -1.875},    {AngTronco, desde(14), S, -4.2},
-    {PernaEsq, ate(44), S, -5.4},     {PernaDir, ate(44), S, -5.4},
-    {PernaEsq, desde(45), S, -3.2},   {PernaDir, desde(45), S, -3.2},
-    {PernaEsqAb, desde(45), S, +0.1}, {PernaDirAb, desde(45), S, +0.15},
+    {AngTronco,  ate(13),   S, -1.875},
+    {AngTronco,  desde(14), S, -4.2},
+    {PernaEsq,   ate(44),   S, -5.4},
+    {PernaDir,   ate(44),   S, -5.4},
+    {PernaEsq,   desde(45), S, -3.2},
+    {PernaDir,   desde(45), S, -3.2},
+    {PernaEsqAb, desde(45), S, +0.1},
+    {PernaDirAb, desde(45), S, +0.15},
 };
 
 // The arms flail while turning: one table while the flag is up, one while it is down.
 const Passo kAgitaBracos[] = {
-    {BracoDirAb, sempre, S, +1.5},
-    {BracoEsqAb, ate(22), S, +1.3},
+    {BracoDirAb, sempre,    S, +1.5},
+    {BracoEsqAb, ate(22),   S, +1.3},
     {BracoEsqAb, desde(23), S, -1.5},
 };
 const Passo kBaixaBracos[] = {
-    {BracoDirAb, sempre, S, -1.5},
-    {BracoEsqAb, sempre, S, +1.7},
+    {BracoDirAb, sempre,    S, -1.5},
+    {BracoEsqAb, sempre,    S, +1.7},
     {BracoDirAb, desde(81), S, +1.7},
     {BracoEsqAb, desde(81), S, +1.2},
 };
 
 const Passo kChegadaQueda[] = {
-    {BracoEsqAb, sempre, S, +1.5},  {BracoDirAb, sempre, S, +1.5}, {PernaEsq, sempre, S, -1.4},
-    {PernaEsqExt, sempre, S, +1.8}, {PernaDir, sempre, S, -1.4},   {PernaDirExt, sempre, S, +1.8},
-    {AltGin, ate(19), S, -0.365},      {AltGin, desde(20), S, -0.08},
+    {BracoEsqAb,  sempre,    S, +1.5},
+    {BracoDirAb,  sempre,    S, +1.5},
+    {PernaEsq,    sempre,    S, -1.4},
+    {PernaEsqExt, sempre,    S, +1.8},
+    {PernaDir,    sempre,    S, -1.4},
+    {PernaDirExt, sempre,    S, +1.8},
+    {AltGin,      ate(19),   S, -0.365},
+    {AltGin,      desde(20), S, -0.08},
 };
 
 // Two phases; the knees unbend at different rates on purpose.
 const Passo kDesagachaQueda[] = {
-    {BracoEsqAb, ate(29), S, +0.5},       {BracoDirAb, ate(29), S, +2.266},
-    {AngTronco, ate(29), S, -1},            {PernaEsq, ate(29), S, -1.33},
-    {PernaEsqExt, ate(29), S, -2.399},    {PernaDir, ate(29), S, -1.33},
-    {PernaDirExt, ate(29), S, -1.399},    {AltGin, ate(29), S, -0.133},
-    {ProfuGin, ate(29), S, +0.03},
-    {Cabeca, desde(30), S, +2},           {PernaEsq, desde(30), S, -1.5},
-    {PernaDir, desde(30), S, -1.5},       {PernaEsqAb, desde(30), S, +0.4},
-    {PernaDirAb, desde(30), S, +0.6},     {AngTronco, desde(30), S, -1.5},
-    {AltGin, desde(30), S, -0.04},
+    {BracoEsqAb,  ate(29),   S, +0.5},
+    {BracoDirAb,  ate(29),   S, +2.266},
+    {AngTronco,   ate(29),   S, -1},
+    {PernaEsq,    ate(29),   S, -1.33},
+    {PernaEsqExt, ate(29),   S, -2.399},
+    {PernaDir,    ate(29),   S, -1.33},
+    {PernaDirExt, ate(29),   S, -1.399},
+    {AltGin,      ate(29),   S, -0.133},
+    {ProfuGin,    ate(29),   S, +0.03},
+    {Cabeca,      desde(30), S, +2},
+    {PernaEsq,    desde(30), S, -1.5},
+    {PernaDir,    desde(30), S, -1.5},
+    {PernaEsqAb,  desde(30), S, +0.4},
+    {PernaDirAb,  desde(30), S, +0.6},
+    {AngTronco,   desde(30), S, -1.5},
+    {AltGin,      desde(30), S, -0.04},
 };
 
 constexpr int kQuadrosGiraQueda = 90;
@@ -180,11 +236,15 @@ const Etapa kEtapaDesagachaQueda = etapa(45, {-0.2f, 1, 0, 1, 1, 0}, kDesagachaQ
 
 // Only the right arm: down 60 degrees, then four swings up and down. No camera step.
 const Passo kTchau[] = {
-    {BracoDirAb, ate(19), S, -3},
-    {BracoDirAb, quadros(20, 40), S, +2.5},   {BracoDirAb, quadros(41, 59), S, -2.5},
-    {BracoDirAb, quadros(60, 80), S, +2.5},   {BracoDirAb, quadros(81, 99), S, -2.5},
-    {BracoDirAb, quadros(100, 120), S, +2.5}, {BracoDirAb, quadros(121, 139), S, -2.5},
-    {BracoDirAb, quadros(140, 160), S, +2.5}, {BracoDirAb, quadros(161, 179), S, -2.5},
+    {BracoDirAb, ate(19),           S, -3},
+    {BracoDirAb, quadros(20, 40),   S, +2.5},
+    {BracoDirAb, quadros(41, 59),   S, -2.5},
+    {BracoDirAb, quadros(60, 80),   S, +2.5},
+    {BracoDirAb, quadros(81, 99),   S, -2.5},
+    {BracoDirAb, quadros(100, 120), S, +2.5},
+    {BracoDirAb, quadros(121, 139), S, -2.5},
+    {BracoDirAb, quadros(140, 160), S, +2.5},
+    {BracoDirAb, quadros(161, 179), S, -2.5},
 };
 constexpr int kQuadrosTchau = 180;
 
@@ -199,7 +259,7 @@ constexpr double kZoomFinal = 0.3;
 constexpr int kCameraFinalAte = 179;
 constexpr Camera kCameraFinal{-0.6f, 0, 0, 1, 0, 0};
 
-// The routine's pauses, in the empty loop iterations they once were, at 1 ns each.
+// The routine's pauses keep the proportions of their busy-wait counts, at 1 ns an iteration.
 constexpr long long kPausaCurta = 10'000'000;
 constexpr long long kPausaMedia = 100'000'000;
 constexpr long long kPausaLonga = 1'000'000'000;
@@ -207,6 +267,7 @@ constexpr double kSegundosPorIteracao = 1e-9;
 
 // ---------------------------------------------------------------- running
 
+// Callers pass 1 or 2; any other tipo turns nothing.
 double direcao(int tipo) { return tipo == 1 ? 1 : tipo == 2 ? -1 : 0; }
 
 bool vale(const Quando& q, int i, int tipo) { return q.de <= i && i <= q.ate && (q.tipo == 0 || q.tipo == tipo); }

@@ -55,19 +55,19 @@ using G = Guarda;
 // Each limb on three neighbouring keys: right arm R T U, left arm Q W E,
 // right leg F G H, left leg A S D.
 constexpr TeclaJunta kTeclasJunta[] = {
-    {'C', Junta::Cabeca, +kPasso, G::Menor, 45},          {'c', Junta::Cabeca, -kPasso, G::Maior, -15},
-    {'R', Junta::BracoDir, +kPasso, G::Nenhuma, 0},       {'r', Junta::BracoDir, -kPasso, G::Nenhuma, 0},
-    {'t', Junta::BracoDirAb, +kPasso, G::MenorIgual, 180}, {'T', Junta::BracoDirAb, -kPasso, G::MaiorIgual, 0},
-    {'U', Junta::BracoDirExt, +kPasso, G::MenorIgual, 0},  {'u', Junta::BracoDirExt, -kPasso, G::Maior, -135},
-    {'Q', Junta::BracoEsq, +kPasso, G::Nenhuma, 0},       {'q', Junta::BracoEsq, -kPasso, G::Nenhuma, 0},
-    {'w', Junta::BracoEsqAb, +kPasso, G::MenorIgual, 180}, {'W', Junta::BracoEsqAb, -kPasso, G::MaiorIgual, 0},
-    {'E', Junta::BracoEsqExt, +kPasso, G::MenorIgual, 0},  {'e', Junta::BracoEsqExt, -kPasso, G::Maior, -135},
-    {'F', Junta::PernaDir, +kPasso, G::Menor, 20},        {'f', Junta::PernaDir, -kPasso, G::Maior, -120},
-    {'g', Junta::PernaDirAb, +kPasso, G::Menor, 60},      {'G', Junta::PernaDirAb, -kPasso, G::Maior, -5},
-    {'h', Junta::PernaDirExt, +kPasso, G::Menor, 120},    {'H', Junta::PernaDirExt, -kPasso, G::Maior, 0},
-    {'A', Junta::PernaEsq, +kPasso, G::Menor, 20},        {'a', Junta::PernaEsq, -kPasso, G::Maior, -120},
-    {'s', Junta::PernaEsqAb, +kPasso, G::Menor, 60},      {'S', Junta::PernaEsqAb, -kPasso, G::Maior, -5},
-    {'d', Junta::PernaEsqExt, +kPasso, G::Menor, 120},    {'D', Junta::PernaEsqExt, -kPasso, G::Maior, 0},
+    {'C', Junta::Cabeca,      +kPasso, G::Menor,      45},   {'c', Junta::Cabeca,      -kPasso, G::Maior,      -15},
+    {'R', Junta::BracoDir,    +kPasso, G::Nenhuma,    0},    {'r', Junta::BracoDir,    -kPasso, G::Nenhuma,    0},
+    {'t', Junta::BracoDirAb,  +kPasso, G::MenorIgual, 180},  {'T', Junta::BracoDirAb,  -kPasso, G::MaiorIgual, 0},
+    {'U', Junta::BracoDirExt, +kPasso, G::MenorIgual, 0},    {'u', Junta::BracoDirExt, -kPasso, G::Maior,      -135},
+    {'Q', Junta::BracoEsq,    +kPasso, G::Nenhuma,    0},    {'q', Junta::BracoEsq,    -kPasso, G::Nenhuma,    0},
+    {'w', Junta::BracoEsqAb,  +kPasso, G::MenorIgual, 180},  {'W', Junta::BracoEsqAb,  -kPasso, G::MaiorIgual, 0},
+    {'E', Junta::BracoEsqExt, +kPasso, G::MenorIgual, 0},    {'e', Junta::BracoEsqExt, -kPasso, G::Maior,      -135},
+    {'F', Junta::PernaDir,    +kPasso, G::Menor,      20},   {'f', Junta::PernaDir,    -kPasso, G::Maior,      -120},
+    {'g', Junta::PernaDirAb,  +kPasso, G::Menor,      60},   {'G', Junta::PernaDirAb,  -kPasso, G::Maior,      -5},
+    {'h', Junta::PernaDirExt, +kPasso, G::Menor,      120},  {'H', Junta::PernaDirExt, -kPasso, G::Maior,      0},
+    {'A', Junta::PernaEsq,    +kPasso, G::Menor,      20},   {'a', Junta::PernaEsq,    -kPasso, G::Maior,      -120},
+    {'s', Junta::PernaEsqAb,  +kPasso, G::Menor,      60},   {'S', Junta::PernaEsqAb,  -kPasso, G::Maior,      -5},
+    {'d', Junta::PernaEsqExt, +kPasso, G::Menor,      120},  {'D', Junta::PernaEsqExt, -kPasso, G::Maior,      0},
 };
 
 // Variables without a setter; the camera keys also switch their axis on.
@@ -81,11 +81,11 @@ struct TeclaDireta {
 };
 
 const TeclaDireta kTeclasDiretas[] = {
-    {'X', &angX, &changeX, +kPasso, G::Nenhuma, 0},  {'x', &angX, &changeX, -kPasso, G::Nenhuma, 0},
-    {'Y', &angY, &changeY, +kPasso, G::Nenhuma, 0},  {'y', &angY, &changeY, -kPasso, G::Nenhuma, 0},
-    {'Z', &angZ, &changeZ, +kPasso, G::Nenhuma, 0},  {'z', &angZ, &changeZ, -kPasso, G::Nenhuma, 0},
-    {'2', &zoom, nullptr, +kPasso, G::Menor, 30},    {'1', &zoom, nullptr, -kPasso, G::Maior, 0},
-    {'V', &angTronco, nullptr, +kPasso, G::Nenhuma, 0}, {'v', &angTronco, nullptr, -kPasso, G::Nenhuma, 0},
+    {'X', &angX,      &changeX, +kPasso, G::Nenhuma, 0},  {'x', &angX,      &changeX, -kPasso, G::Nenhuma, 0},
+    {'Y', &angY,      &changeY, +kPasso, G::Nenhuma, 0},  {'y', &angY,      &changeY, -kPasso, G::Nenhuma, 0},
+    {'Z', &angZ,      &changeZ, +kPasso, G::Nenhuma, 0},  {'z', &angZ,      &changeZ, -kPasso, G::Nenhuma, 0},
+    {'2', &zoom,      nullptr,  +kPasso, G::Menor,   30}, {'1', &zoom,      nullptr,  -kPasso, G::Maior,   0},
+    {'V', &angTronco, nullptr,  +kPasso, G::Nenhuma, 0},  {'v', &angTronco, nullptr,  -kPasso, G::Nenhuma, 0},
 };
 
 // True when the key is one of the table's.

@@ -58,7 +58,7 @@ void esperaFimDoMortal() {
     EXPECT_EQ(corpo.getTronco().getAngCabeca(), 0);
 }
 
-TEST_F(GymnastMovimentos, BackwardSomersaultDraws249FramesAndEndsAsDescribed) {
+TEST_F(GymnastMovimentos, BackwardSomersaultDraws249FramesAndEndsArmsOutTurnedOnce) {
     bagunca();
     corpo.mortal(1);
     EXPECT_EQ(quadros, 249);

@@ -1,4 +1,4 @@
-// The segments draw exactly the described call sequences, keep their
+// The segments draw exactly their call sequences, keep their
 // accepted ranges, and mirror the right side from the left.
 #include <gtest/gtest.h>
 
