@@ -177,23 +177,4 @@ TEST_F(GymnastMovimentos, RoutineDraws1413FramesPausesInProportionAndEndsFarOut)
     EXPECT_NEAR(angY, 360, 1e-3);  // 180 from the fall, 180 from the flight
 }
 
-TEST_F(GymnastMovimentos, FramesShowTheMovementAsItGoes) {
-    // Mid-turn the figure is upside down: the head below the belly.
-    static glrec::Vec3 cabeca, barriga;
-    static int n;
-    n = 0;
-    quadro = [] {
-        if (++n != 45 + 22 + 2 + 48) return;  // about half a turn into gira
-        glrec::recorder().reset();
-        corpo.desenha();
-        std::vector<glrec::Vec3> e;
-        for (const auto& s : glrec::recorder().solids())
-            if (s.kind == "glutSolidSphere") e.push_back(s.center());
-        barriga = e[0];
-        cabeca = e[1];
-    };
-    corpo.mortal(1);
-    EXPECT_LT(cabeca.y, barriga.y - 3);
-}
-
 }  // namespace

@@ -388,6 +388,4 @@ TEST_F(GymnastShell, MenuEntriesDoWhatTheySay) {
     EXPECT_EXIT(menu(2), ::testing::ExitedWithCode(0), "");
 }
 
-TEST_F(GymnastShell, EscEndsWithStatusZero) { EXPECT_EXIT(press(27), ::testing::ExitedWithCode(0), ""); }
-
 }  // namespace
