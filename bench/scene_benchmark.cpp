@@ -19,6 +19,9 @@
 #include "memory_tuning.h"
 #include "building_tour/shell.h"
 #include "building_tour/textures.h"
+#include "gymnast/estado.h"
+#include "gymnast/shell.h"
+#include "gymnast/texturas.h"
 
 namespace {
 
@@ -33,10 +36,13 @@ struct Scene {
 };
 
 void unload_building_textures() { glDeleteTextures(slot::count, TextureArray); }
+void unload_gymnast_textures() { glDeleteTextures(gymnast::slot::count, gymnast::texture_id); }
 
 const Scene kScenes[] = {
     {"building_tour", kWindowWidth, kWindowHeight, InitGL, reshape, render_scene, load_textures,
      unload_building_textures},
+    {"gymnast", gymnast::kLarguraJanela, gymnast::kAlturaJanela, gymnast::init, gymnast::reshape, gymnast::display,
+     gymnast::carregaTexturas, unload_gymnast_textures},
 };
 
 // One window per scene, made on first use; its context stays current while the scene is measured.

@@ -14,6 +14,7 @@ struct Entry {
 
 constexpr Entry kPrograms[] = {
     {"building_tour", write_building_tour_data},
+    {"gymnast", write_gymnast_data},
 };
 
 }  // namespace

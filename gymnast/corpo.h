@@ -1,0 +1,71 @@
+#pragma once
+// The whole gymnast: one head, trunk, two arms and two legs, linked to the
+// trunk and placed in the scene; its pose and camera resets, the camera step
+// and the movements.
+
+#include "braco.h"
+#include "cabeca.h"
+#include "perna.h"
+#include "tronco.h"
+
+namespace gymnast {
+
+class Corpo {
+public:
+    Corpo(float a, float b);
+    Corpo(const Corpo&) = delete;
+    Corpo& operator=(const Corpo&) = delete;
+
+    // Each forwards to the trunk's setter of the same name.
+    void setAngCabeca(float a);
+    void setAngBracoDir(float a);
+    void setAngBracoDirAb(float a);
+    void setAngBracoDirExt(float a);
+    void setAngBracoEsq(float a);
+    void setAngBracoEsqAb(float a);
+    void setAngBracoEsqExt(float a);
+    void setAngPernaDir(float a);
+    void setAngPernaDirAb(float a);
+    void setAngPernaDirExt(float a);
+    void setAngPernaEsq(float a);
+    void setAngPernaEsqAb(float a);
+    void setAngPernaEsqExt(float a);
+
+    void desenha();
+
+    // camera false: rest pose at the origin; true: camera angles and zoom to 0.
+    // Either way one frame is drawn at once.
+    void original(bool camera);
+    // Adds the angles and sets the three rotation switches; draws nothing.
+    void movecamera(float dx, float dy, float dz, int cx, int cy, int cz);
+
+    // Movements (movimentos.cpp). tipo 1 turns backwards, 2 forwards.
+    void agacha(int tipo);
+    void salta(int tipo);
+    void gira(int tipo);
+    void chegada(int tipo);
+    void desagacha(int tipo);
+    void giraqueda();
+    void chegadaqueda();
+    void desagachaqueda();
+    void tchau();
+    void mortal(int tipo);
+    void queda();
+    void animacao();
+
+    const Tronco& getTronco() const { return tronco; }
+    const Braco& getBracoDir() const { return bracoDir; }
+    const Braco& getBracoEsq() const { return bracoEsq; }
+    const Perna& getPernaDir() const { return pernaDir; }
+    const Perna& getPernaEsq() const { return pernaEsq; }
+
+private:
+    Braco bracoDir;
+    Braco bracoEsq;
+    Perna pernaDir;
+    Perna pernaEsq;
+    Cabeca cabeca;
+    Tronco tronco;
+};
+
+}  // namespace gymnast

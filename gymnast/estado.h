@@ -1,0 +1,67 @@
+#pragma once
+// The program-wide state of the gymnast: camera, joint mirrors, trunk pitch,
+// body offsets, the one body and the texture table. Every variable starts
+// zeroed; corpo is built before main.
+
+#include "corpo.h"
+
+namespace gymnast {
+
+// Camera angles in degrees, and the switches that let the display apply them (0 or 1).
+extern float angX, angY, angZ;
+extern float changeX, changeY, changeZ;
+
+// Mirrors of the trunk's joint angles: they keep the requested value even
+// when the trunk refuses it, and the next change starts from them.
+extern float angCabeca;
+extern float angBracoDir, angBracoDirAb, angBracoDirExt;
+extern float angBracoEsq, angBracoEsqAb, angBracoEsqExt;
+extern float angPernaDir, angPernaDirAb, angPernaDirExt;
+extern float angPernaEsq, angPernaEsqAb, angPernaEsqExt;
+
+extern float angTronco;  // pitch of the whole figure, read directly by the trunk
+extern float altGin;     // body offset along y
+extern float posGin;     // along x
+extern float profuGin;   // along z
+extern float zoom;       // the scene is drawn at z = zoom - 30
+extern int mula;         // set by the full routine, never reset: swaps the back-wall image
+
+extern Corpo corpo;
+
+constexpr int kTexturas = 6;
+extern unsigned int texture_id[kTexturas];
+
+// Draws one frame of a movement (and of original). The shell installs its
+// paced display; tests count frames. Null draws nothing.
+extern void (*quadro)();
+// Waits the given seconds: a pause of the full routine. Tests replace it.
+extern void (*espera)(double segundos);
+
+// The thirteen joints, in the order the pose reset walks them. Each has its
+// mirror and the Corpo setter that hands the mirror to the trunk.
+enum class Junta {
+    Cabeca,
+    BracoDir,
+    BracoDirAb,
+    BracoDirExt,
+    BracoEsq,
+    BracoEsqAb,
+    BracoEsqExt,
+    PernaDir,
+    PernaDirAb,
+    PernaDirExt,
+    PernaEsq,
+    PernaEsqAb,
+    PernaEsqExt,
+};
+constexpr int kJuntas = 13;
+
+float& espelho(Junta j);
+// Hands the mirror of j to the body (the trunk keeps it only inside its range).
+void aplica(Junta j);
+// A joint step: the mirror moves by amount, computed in double, then goes to the body.
+void passo(Junta j, double quanto);
+// A joint set to v, then handed to the body.
+void fixa(Junta j, float v);
+
+}  // namespace gymnast

@@ -1,0 +1,52 @@
+#include "texturas.h"
+
+#include <GL/gl.h>
+#include <GL/glu.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+#include "bmp_reader.h"
+#include "estado.h"
+
+namespace gymnast {
+
+namespace {
+
+// init sets GL_UNPACK_ALIGNMENT to 1, but the reader pads each row to 4
+// bytes: hand over rows without the padding, or odd widths upload sheared.
+std::vector<unsigned char> linhasJustas(const BmpImage& image) {
+    const std::size_t largura = static_cast<std::size_t>(image.width) * 3;
+    std::vector<unsigned char> pixels(largura * static_cast<std::size_t>(image.height));
+    for (int32_t y = 0; y < image.height; ++y) std::memcpy(&pixels[y * largura], image.row(y), largura);
+    return pixels;
+}
+
+}  // namespace
+
+void CarregaTextura(char* file, unsigned int slot) {
+    if (slot >= slot::count) return;
+    BmpResult result = bmp_read_file(file);
+    if (!result.image) {
+        std::fprintf(stderr, "%s: cannot load texture \"%s\": %s\n", program_invocation_short_name, file,
+                     result.error.c_str());
+        std::exit(1);
+    }
+    const std::vector<unsigned char> pixels = linhasJustas(*result.image);
+
+    glGenTextures(1, &texture_id[slot]);
+    glBindTexture(GL_TEXTURE_2D, texture_id[slot]);
+    gluBuild2DMipmaps(GL_TEXTURE_2D, 3, result.image->width, result.image->height, GL_RGB, GL_UNSIGNED_BYTE,
+                      pixels.data());
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+}
+
+void carregaTexturas() {
+    for (unsigned int s = 0; s < slot::count; ++s) CarregaTextura(const_cast<char*>(kArquivosTextura[s]), s);
+}
+
+}  // namespace gymnast

@@ -1,0 +1,184 @@
+// gymnast in a real window: title, size, the first frame, a paced
+// somersault from the Up arrow, the right-button menu, exit statuses.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <sstream>
+#include <string>
+
+#include "harness.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using e2e::App;
+using e2e::Image;
+using namespace std::chrono_literals;
+using Clock = std::chrono::steady_clock;
+
+constexpr const char* kTitle = "Zezaruz";
+constexpr double kSameView = 0.5;
+constexpr double kOtherView = 3.0;
+constexpr int kMenuEntries = 6;
+
+class GymnastWindow : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_FALSE(app.wait_for_window(kTitle).empty()) << app.err();
+        start = settled();
+        ASSERT_FALSE(start.empty());
+    }
+
+    // A screenshot once two in a row agree: the movement has ended.
+    Image settled(e2e::Seconds timeout = 30s) {
+        const auto end = Clock::now() + timeout;
+        Image previous = app.screenshot();
+        while (Clock::now() < end) {
+            e2e::sleep_for(0.2s);
+            Image next = app.screenshot();
+            if (next.mean_difference(previous) < 0.1) return next;
+            previous = next;
+        }
+        return previous;
+    }
+
+    void save(const Image& image, const std::string& name) {
+        fs::create_directories(e2e::program_dir("screenshots"));
+        image.save_png(e2e::program_dir("screenshots") + "/" + name);
+    }
+
+    // Opens the menu with the right button inside the window and releases it
+    // over entry (0 to 5), the way a user picks one.
+    bool choose(int entry) {
+        e2e::run("xdotool mousemove --window " + app.window() + " 100 100 mousedown 3 2>/dev/null");
+        std::string menu;
+        for (int i = 0; i < 50 && menu.empty(); ++i) {
+            menu = e2e::run("xdotool search --onlyvisible --name '^freeglut menu$' 2>/dev/null | head -1");
+            while (!menu.empty() && menu.back() == '\n') menu.pop_back();
+            if (menu.empty()) e2e::sleep_for(0.1s);
+        }
+        if (menu.empty()) {
+            e2e::run("xdotool mouseup 3 2>/dev/null");
+            return false;
+        }
+        std::istringstream geometry(e2e::run("xdotool getwindowgeometry --shell " + menu + " 2>/dev/null"));
+        int x = 0, y = 0, width = 0, height = 0;
+        for (std::string line; std::getline(geometry, line);) {
+            const auto eq = line.find('=');
+            if (eq == std::string::npos) continue;
+            const std::string key = line.substr(0, eq);
+            const int value = std::stoi(line.substr(eq + 1));
+            if (key == "X") x = value;
+            if (key == "Y") y = value;
+            if (key == "WIDTH") width = value;
+            if (key == "HEIGHT") height = value;
+        }
+        const int at_x = x + width / 2;
+        const int at_y = y + height * (2 * entry + 1) / (2 * kMenuEntries);
+        e2e::run("xdotool mousemove " + std::to_string(at_x) + " " + std::to_string(at_y) + " 2>/dev/null");
+        e2e::sleep_for(0.3s);
+        e2e::run("xdotool mouseup 3 2>/dev/null");
+        return height > 0;
+    }
+
+    App app{"gymnast"};
+    Image start;
+};
+
+// Pixels of the figure's purple trunk: red and blue well above green.
+int purple_pixels(const Image& image) {
+    int n = 0;
+    for (int y = 0; y < image.height; ++y)
+        for (int x = 0; x < image.width; ++x) {
+            const e2e::Color c = image.at(x, y);
+            if (c.r > c.g + 60 && c.b > c.g + 60) ++n;
+        }
+    return n;
+}
+
+// Pixels that differ clearly between two pictures of the same size.
+int changed_pixels(const Image& a, const Image& b) {
+    int n = 0;
+    for (int y = 0; y < a.height; ++y)
+        for (int x = 0; x < a.width; ++x) {
+            const e2e::Color p = a.at(x, y), q = b.at(x, y);
+            if (std::abs(p.r - q.r) + std::abs(p.g - q.g) + std::abs(p.b - q.b) > 60) ++n;
+        }
+    return n;
+}
+
+TEST_F(GymnastWindow, OpensTitledWindowAt10x10WithSize450x350) {
+    EXPECT_EQ(app.title(), kTitle);
+    EXPECT_EQ(app.geometry(), (e2e::Geometry{10, 10, 450, 350}));
+    EXPECT_EQ(start.width, 450);
+    EXPECT_EQ(start.height, 350);
+}
+
+TEST_F(GymnastWindow, FirstFrameShowsTheFigureInsideTheTexturedBox) {
+    save(start, "gymnast_start.png");
+    EXPECT_GT(start.share_unlike({0, 0, 0}), 0.95);  // ground, walls and sky fill the view
+    EXPECT_GT(start.distinct_colors(), 300);         // textured, not flat
+    EXPECT_GT(purple_pixels(start), 200);            // the trunk, in the middle
+    const e2e::Color middle = start.mean(205, 140, 245, 190);
+    EXPECT_GT(middle.r, middle.g + 40);
+}
+
+TEST_F(GymnastWindow, UpArrowPlaysAPacedSomersaultAndEndsInANewPicture) {
+    const auto pressed = Clock::now();
+    app.key("Up");
+    e2e::sleep_for(1.6s);
+    const Image turning = app.screenshot();
+    save(turning, "gymnast_somersault.png");
+    e2e::sleep_for(0.8s);
+    const Image later = app.screenshot();
+    // 249 frames at 60 a second: still turning well after two seconds.
+    EXPECT_GT(later.mean_difference(turning), kOtherView);
+    EXPECT_GT(turning.mean_difference(start), kOtherView);
+
+    const Image end = settled();
+    const double seconds = std::chrono::duration<double>(Clock::now() - pressed).count();
+    EXPECT_GT(seconds, 4.0);
+    EXPECT_LT(seconds, 30.0);
+    EXPECT_GT(end.mean_difference(start), kOtherView);  // camera circled and tipped, arms out
+    EXPECT_GT(purple_pixels(end), 100);
+}
+
+TEST_F(GymnastWindow, PoseKeysMoveALimbAndTheResetKeyBringsItBack) {
+    app.key("t", 45);  // right arm straight out sideways
+    const Image raised = settled();
+    EXPECT_GT(changed_pixels(raised, start), 150);
+    app.key("period");
+    EXPECT_LT(changed_pixels(settled(), start), 10);
+}
+
+TEST_F(GymnastWindow, MenuPlaysTheBackwardSomersaultAndSairEnds) {
+    ASSERT_TRUE(choose(1));  // "Mortal Tras"
+    e2e::sleep_for(1s);
+    const Image end = settled();
+    EXPECT_GT(end.mean_difference(start), kOtherView);
+    ASSERT_TRUE(choose(5));  // "Sair"
+    EXPECT_EQ(app.wait_exit(), 0);
+}
+
+TEST_F(GymnastWindow, EscEndsWithStatusZero) {
+    app.key("Escape");
+    EXPECT_EQ(app.wait_exit(), 0);
+    EXPECT_EQ(app.err(), "");
+}
+
+TEST(GymnastStart, MissingImageEndsWithStatusOneAndNamesTheFile) {
+    const fs::path dir = fs::temp_directory_path() / "gymnast_missing";
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    fs::copy(e2e::program_dir("gymnast") + "/images", dir / "images", fs::copy_options::recursive);
+    fs::remove(dir / "images" / "ceu.bmp");
+
+    App app("gymnast", {}, dir.string());
+    EXPECT_EQ(app.wait_exit(20s), 1);
+    EXPECT_EQ(app.err(), "gymnast: cannot load texture \"images/ceu.bmp\": no such file\n");
+    fs::remove_all(dir);
+}
+
+}  // namespace
