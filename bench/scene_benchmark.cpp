@@ -19,6 +19,7 @@
 #include "memory_tuning.h"
 #include "building_tour/shell.h"
 #include "building_tour/textures.h"
+#include "snow_room/shell.h"
 
 namespace {
 
@@ -37,6 +38,8 @@ void unload_building_textures() { glDeleteTextures(slot::count, TextureArray); }
 const Scene kScenes[] = {
     {"building_tour", kWindowWidth, kWindowHeight, InitGL, reshape, render_scene, load_textures,
      unload_building_textures},
+    {"snow_room", snow_room::kWindowWidth, snow_room::kWindowHeight, snow_room::init, snow_room::myReshape,
+     [] { snow_room::quadro(1); }, nullptr, nullptr},
 };
 
 // One window per scene, made on first use; its context stays current while the scene is measured.

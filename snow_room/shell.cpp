@@ -15,6 +15,8 @@
 
 namespace snow_room {
 
+bool usar_listas = true;
+
 namespace {
 
 constexpr unsigned char kEsc = 27;
@@ -61,15 +63,13 @@ GLuint compila(void (*desenho)()) {
 }
 
 void chama(GLuint lista, void (*desenho)()) {
-    if (lista != 0)
+    if (usar_listas && lista != 0)
         glCallList(lista);
     else
         desenho();
 }
 
 }  // namespace
-
-bool usar_listas = true;
 
 void init() {
     // The model-view matrix is still the identity: the light stays fixed to the eye.
@@ -90,7 +90,7 @@ void init() {
     glCullFace(GL_BACK);
     glEnable(GL_CULL_FACE);
 
-    if (usar_listas && lista_fora == 0) {
+    if (lista_fora == 0) {
         lista_fora = compila(fora);
         lista_muro = compila(parede_fundo_muro);
         lista_sala = compila(sala);

@@ -10,8 +10,8 @@ constexpr int kWindowX = 220;
 constexpr int kWindowY = 220;
 constexpr const char* kWindowTitle = ">>RIVO";
 
-// When set before init(), the geometry that never moves is compiled into
-// display lists there and called every frame; otherwise it is drawn anew.
+// init() compiles the geometry that never moves into display lists; while
+// this is set, frames call them instead of drawing that geometry anew.
 extern bool usar_listas;
 
 void init();
