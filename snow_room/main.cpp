@@ -2,9 +2,11 @@
 
 #include <cstdio>
 
+#include "memory_tuning.h"
 #include "shell.h"
 
 int main(int argc, char** argv) {
+    keep_freed_memory();
     // Flushed at once, so a reader on a pipe sees it while the window is open.
     std::fputs("iniciou", stdout);
     std::fflush(stdout);
