@@ -57,12 +57,11 @@ void sala_linhas() {
     glPopMatrix();
 }
 
-void parede_fundo_muro() {
+void parede_fundo() {
     parede_material();
     for (const Peca& peca : kFundo) caixa(peca.at, peca.size);
-}
 
-void porta_fundo() {
+    // The door turns about its hinge on the jamb.
     glPushMatrix();
     glTranslatef(kDobradica.x, kDobradica.y, kDobradica.z);
     glRotatef(static_cast<float>(porta), 0, 1, 0);
@@ -71,11 +70,6 @@ void porta_fundo() {
     material(pe_sofa_ambient, pe_sofa_diffuse, pe_sofa_specular, kBrilhoNenhum, zeros);
     esfera(kMacaneta, kMacanetaRaio);
     glPopMatrix();
-}
-
-void parede_fundo() {
-    parede_fundo_muro();
-    porta_fundo();
 }
 
 void parede_esquerda() {
@@ -99,16 +93,14 @@ void teto() {
     caixa(kTetoAt, kPisoSize);
 }
 
-void ventilador_haste() {
+void ventilador() {
     material(ventilador_ambient, ventilador_diffuse, ventilador_specular, kBrilhoNenhum, zeros);
     glPushMatrix();
     glTranslatef(kHasteAt.x, kHasteAt.y, kHasteAt.z);
     glScalef(kHasteScale.x, kHasteScale.y, kHasteScale.z);
     glutSolidCube(kVentCube);
     glPopMatrix();
-}
 
-void ventilador_pas() {
     glPushMatrix();
     glTranslatef(kCubo.x, kCubo.y, kCubo.z);
     glRotatef(static_cast<float>(vent), 0, 1, 0);
@@ -121,11 +113,6 @@ void ventilador_pas() {
         glPopMatrix();
     }
     glPopMatrix();
-}
-
-void ventilador() {
-    ventilador_haste();
-    ventilador_pas();
 }
 
 }  // namespace snow_room

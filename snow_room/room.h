@@ -6,17 +6,11 @@
 namespace snow_room {
 
 void sala_linhas();
-void parede_fundo();  // parede_fundo_muro, then porta_fundo
+void parede_fundo();  // the wall pieces, then the door at its angle
 void parede_esquerda();
 void parede_direita();
 void piso();
 void teto();
-void ventilador();  // ventilador_haste, then ventilador_pas
-
-// The parts of the back wall and the fan that never move, and those that do.
-void parede_fundo_muro();
-void porta_fundo();
-void ventilador_haste();
-void ventilador_pas();
+void ventilador();
 
 }  // namespace snow_room

@@ -15,8 +15,6 @@
 
 namespace snow_room {
 
-bool usar_listas = true;
-
 namespace {
 
 constexpr unsigned char kEsc = 27;
@@ -28,46 +26,6 @@ constexpr float kCenaAt[3] = {-0.5f, -1, -11};
 constexpr float kNeveAt[3] = {-6, 4, -5};  // the snow frame, from the room frame
 
 FrameClock relogio;
-
-// Display lists of the unchanging geometry; 0 until compiled.
-GLuint lista_fora = 0;   // outline, snowman, yard, moon
-GLuint lista_muro = 0;   // back wall without the door
-GLuint lista_sala = 0;   // side walls to table, and the fan's rod
-
-void fora() {
-    sala_linhas();
-    boneco_de_neve();
-    quintal();
-    lua();
-}
-
-void sala() {
-    parede_esquerda();
-    parede_direita();
-    piso();
-    teto();
-    lareira();
-    sofa_esquerda();
-    sofa_direita();
-    tapete();
-    mesa();
-    ventilador_haste();
-}
-
-GLuint compila(void (*desenho)()) {
-    const GLuint lista = glGenLists(1);
-    glNewList(lista, GL_COMPILE);
-    desenho();
-    glEndList();
-    return lista;
-}
-
-void chama(GLuint lista, void (*desenho)()) {
-    if (usar_listas && lista != 0)
-        glCallList(lista);
-    else
-        desenho();
-}
 
 }  // namespace
 
@@ -89,12 +47,6 @@ void init() {
     glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
     glCullFace(GL_BACK);
     glEnable(GL_CULL_FACE);
-
-    if (lista_fora == 0) {
-        lista_fora = compila(fora);
-        lista_muro = compila(parede_fundo_muro);
-        lista_sala = compila(sala);
-    }
 }
 
 void myReshape(int w, int h) {
@@ -117,7 +69,10 @@ void desenha_cena() {
     glTranslatef(static_cast<float>(xs), static_cast<float>(ys), static_cast<float>(zs));
 
     glPushMatrix();
-    chama(lista_fora, fora);
+    sala_linhas();
+    boneco_de_neve();
+    quintal();
+    lua();
 
     glPushMatrix();
     // Swapped on purpose: the snow's diffuse is neve_specular. Its 500 is not
@@ -127,10 +82,17 @@ void desenha_cena() {
     DesenhaNeve();
     glPopMatrix();
 
-    chama(lista_muro, parede_fundo_muro);
-    porta_fundo();
-    chama(lista_sala, sala);
-    ventilador_pas();
+    parede_fundo();
+    parede_esquerda();
+    parede_direita();
+    piso();
+    teto();
+    lareira();
+    sofa_esquerda();
+    sofa_direita();
+    tapete();
+    mesa();
+    ventilador();
 
     glPopMatrix();
     glPopMatrix();

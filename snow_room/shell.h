@@ -10,10 +10,6 @@ constexpr int kWindowX = 220;
 constexpr int kWindowY = 220;
 constexpr const char* kWindowTitle = ">>RIVO";
 
-// init() compiles the geometry that never moves into display lists; while
-// this is set, frames call them instead of drawing that geometry anew.
-extern bool usar_listas;
-
 void init();
 void myReshape(int w, int h);
 void keyboard(unsigned char key, int x, int y);

@@ -1,8 +1,5 @@
 // snow_room in a real window: title, place and size, the start-up line on a
-// pipe, the door key, the light keys and the exit status; and, in a context of
-// this test's own, frames with and without the display lists compared pixel
-// for pixel.
-#include <GL/freeglut.h>
+// pipe, the door key, the light keys and the exit status.
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <poll.h>
@@ -13,11 +10,8 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string>
-#include <vector>
 
 #include "harness.h"
-#include "snow_room/shell.h"
-#include "snow_room/state.h"
 
 namespace {
 
@@ -145,82 +139,6 @@ TEST(SnowRoomStart, StartUpLineArrivesOnAPipeWhileRunning) {
     EXPECT_TRUE(window_open);
     EXPECT_EQ(got, "iniciou");
     EXPECT_TRUE(still_running);
-}
-
-// ---------------------------------------------------------------- display lists
-
-std::vector<unsigned char> read_frame() {
-    snow_room::desenha_cena();
-    glFinish();
-    std::vector<unsigned char> pixels(static_cast<std::size_t>(snow_room::kWindowWidth) * snow_room::kWindowHeight * 4);
-    glReadBuffer(GL_BACK);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadPixels(0, 0, snow_room::kWindowWidth, snow_room::kWindowHeight, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
-    return pixels;
-}
-
-std::size_t distinct_pixels(const std::vector<unsigned char>& a, const std::vector<unsigned char>& b) {
-    std::size_t differ = 0;
-    for (std::size_t i = 0; i < a.size(); i += 4)
-        if (a[i] != b[i] || a[i + 1] != b[i + 1] || a[i + 2] != b[i + 2]) ++differ;
-    return differ;
-}
-
-TEST(SnowRoomDisplayLists, FramesAreIdenticalPixelForPixelWithAndWithoutThem) {
-    setenv("DISPLAY", e2e::display().c_str(), 1);
-    int argc = 1;
-    char name[] = "snow_room_e2e";
-    char* argv[] = {name, nullptr};
-    glutInit(&argc, argv);
-    glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
-    glutInitWindowSize(snow_room::kWindowWidth, snow_room::kWindowHeight);
-    glutCreateWindow("snow_room lists");
-    glutDisplayFunc([] {});
-    for (int i = 0; i < 10; ++i) glutMainLoopEvent();
-    snow_room::init();
-    snow_room::myReshape(snow_room::kWindowWidth, snow_room::kWindowHeight);
-    ASSERT_EQ(glGetError(), GLenum(GL_NO_ERROR));
-
-    using namespace snow_room;
-    struct View {
-        const char* what;
-        void (*set)();
-    };
-    const View views[] = {
-        {"start", [] {}},
-        {"door half open, fan turned, snow fallen",
-         [] {
-             porta = 320;
-             vent = 30;
-             for (int i = 0; i < 300; ++i) avanca_neve();
-         }},
-        {"door open, scene turned and shifted",
-         [] {
-             porta = 280;
-             angx = 345;
-             angy = 20;
-             angz = -5;
-             xs = -1;
-             zs = 3;
-         }},
-        {"door at 0, light off", [] {
-             porta = 0;
-             glDisable(GL_LIGHT0);
-         }},
-    };
-    for (const View& view : views) {
-        SCOPED_TRACE(view.what);
-        view.set();
-        usar_listas = false;
-        const std::vector<unsigned char> direct = read_frame();
-        usar_listas = true;
-        const std::vector<unsigned char> cached = read_frame();
-        EXPECT_EQ(distinct_pixels(direct, cached), 0u);
-        // Not a blank frame compared with another.
-        std::vector<unsigned char> black(direct.size(), 0);
-        EXPECT_GT(distinct_pixels(direct, black), direct.size() / 8);
-    }
-    EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
 }
 
 }  // namespace

@@ -1373,26 +1373,6 @@ void glPopAttrib(void) {
     rec_call("glPopAttrib");
     Access::pop_attrib();
 }
-// Display lists are only recorded: the calls between glNewList and glEndList
-// are recorded and take effect at once, and glCallList replays nothing.
-GLuint glGenLists(GLsizei range) {
-    static GLuint next = 1;
-    rec_call("glGenLists", {double(range)});
-    if (!Access::outside_begin()) return 0;
-    if (range < 0) return rec().raise(GL_INVALID_VALUE), 0;
-    const GLuint first = next;
-    next += static_cast<GLuint>(range);
-    return first;
-}
-void glNewList(GLuint list, GLenum mode) {
-    rec_call("glNewList", {double(list), double(mode)});
-    Access::outside_begin();
-}
-void glEndList(void) {
-    rec_call("glEndList");
-    Access::outside_begin();
-}
-void glCallList(GLuint list) { rec_call("glCallList", {double(list)}); }
 
 // ---------------------------------------------------------------- GL: evaluators
 
