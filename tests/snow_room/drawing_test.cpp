@@ -51,7 +51,7 @@ Box bounds(const Solid& s, const Mat4& to_room) {
 
 Vec4 vec4(const GLfloat* v) { return {v[0], v[1], v[2], v[3]}; }
 
-class DrawingTest : public ::testing::Test {
+class SnowRoomDrawing : public ::testing::Test {
 protected:
     void SetUp() override {
         reset_state();
@@ -86,7 +86,7 @@ void expect_box(const Solid& s, Vec3 center, Vec3 size, const Mat4& to_room = Ma
 
 // ---------------------------------------------------------------- shell
 
-TEST_F(DrawingTest, InitLightsTheRoomFromAboveTheEye) {
+TEST_F(SnowRoomDrawing, InitLightsTheRoomFromAboveTheEye) {
     init();
     const glrec::Recorder& rec = glrec::recorder();
     const auto& light = rec.light(0);
@@ -98,7 +98,7 @@ TEST_F(DrawingTest, InitLightsTheRoomFromAboveTheEye) {
     EXPECT_FALSE(rec.enabled(GL_COLOR_MATERIAL));
 }
 
-TEST_F(DrawingTest, ReshapeTakesHeightZeroAsOne) {
+TEST_F(SnowRoomDrawing, ReshapeTakesHeightZeroAsOne) {
     myReshape(800, 0);
     const Mat4 expected = Mat4::perspective(65, 800.0, 1, 20);
     for (int i = 0; i < 16; ++i) {
@@ -108,7 +108,7 @@ TEST_F(DrawingTest, ReshapeTakesHeightZeroAsOne) {
     EXPECT_EQ(glrec::recorder().matrix_mode(), GLenum(GL_MODELVIEW));
 }
 
-TEST_F(DrawingTest, LightKeysSwitchOnlyTheLight) {
+TEST_F(SnowRoomDrawing, LightKeysSwitchOnlyTheLight) {
     keyboard('l', 0, 0);
     EXPECT_FALSE(glrec::recorder().enabled(GL_LIGHT0));
     keyboard('L', 0, 0);
@@ -122,7 +122,7 @@ TEST_F(DrawingTest, LightKeysSwitchOnlyTheLight) {
 
 // ---------------------------------------------------------------- materials in force
 
-TEST_F(DrawingTest, AWholeFrameRaisesNoErrorAndKeepsTheLastAcceptedShininess) {
+TEST_F(SnowRoomDrawing, AWholeFrameRaisesNoErrorAndKeepsTheLastAcceptedShininess) {
     init();
     desenha_cena();
     EXPECT_TRUE(glrec::recorder().errors().empty()) << glrec::recorder().error_sources().front();
@@ -156,7 +156,7 @@ TEST_F(DrawingTest, AWholeFrameRaisesNoErrorAndKeepsTheLastAcceptedShininess) {
 
 // ---------------------------------------------------------------- room frame places
 
-TEST_F(DrawingTest, LeftSofaPartsLandWhereTheRoomFrameSays) {
+TEST_F(SnowRoomDrawing, LeftSofaPartsLandWhereTheRoomFrameSays) {
     sofa_esquerda();
     expect_box(solid_at("glutSolidCube", {4.8f, -3, 0}), {4.8f, -3, 0}, {2, 0.5f, 1.6f});
     expect_box(solid_at("glutSolidCube", {4.8f, -2.7f, -1}), {4.8f, -2.7f, -1}, {2, 1, 0.4f});
@@ -169,7 +169,7 @@ TEST_F(DrawingTest, LeftSofaPartsLandWhereTheRoomFrameSays) {
     }
 }
 
-TEST_F(DrawingTest, RightSofaIsLengthenedAlongZAgainstTheLeftWall) {
+TEST_F(SnowRoomDrawing, RightSofaIsLengthenedAlongZAgainstTheLeftWall) {
     sofa_direita();
     expect_box(solid_at("glutSolidCube", {-4.7f, -3, 1.8f}), {-4.7f, -3, 1.8f}, {2, 0.5f, 5.16f});
     expect_box(solid_at("glutSolidCube", {-4.7f, -2.7f, 4.32f}), {-4.7f, -2.7f, 4.32f}, {2, 1, 0.24f});
@@ -181,7 +181,7 @@ TEST_F(DrawingTest, RightSofaIsLengthenedAlongZAgainstTheLeftWall) {
         expect_box(solid_at("glutSolidSphere", foot), foot, {0.4f, 1.4f, 0.24f});
 }
 
-TEST_F(DrawingTest, BackWallLeavesTheDoorOpeningAndTheDoorFillsIt) {
+TEST_F(SnowRoomDrawing, BackWallLeavesTheDoorOpeningAndTheDoorFillsIt) {
     parede_fundo();
     // Nothing of the wall inside x -5.75..-2, y -4..3.5 (the door is the last cube).
     std::vector<Solid> wall = solids("glutSolidCube");
@@ -209,7 +209,7 @@ TEST_F(DrawingTest, BackWallLeavesTheDoorOpeningAndTheDoorFillsIt) {
     EXPECT_TRUE(near3(solid_at("glutSolidSphere", knob).center(), knob));
 }
 
-TEST_F(DrawingTest, GobletsAreABowlPointingDownOnAStemPointingUp) {
+TEST_F(SnowRoomDrawing, GobletsAreABowlPointingDownOnAStemPointingUp) {
     mesa();
     const std::vector<Solid> cones = solids("glutWireCone");
     ASSERT_EQ(cones.size(), 8u);
@@ -233,7 +233,7 @@ TEST_F(DrawingTest, GobletsAreABowlPointingDownOnAStemPointingUp) {
 
 // ---------------------------------------------------------------- a frame and its steps
 
-TEST_F(DrawingTest, AFrameDrawsTheCurrentStateThenStepsDoorAndSnow) {
+TEST_F(SnowRoomDrawing, AFrameDrawsTheCurrentStateThenStepsDoorAndSnow) {
     init();
     abre_porta();
     roda_ventilador();

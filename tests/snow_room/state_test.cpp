@@ -9,7 +9,7 @@
 namespace snow_room {
 namespace {
 
-class StateTest : public ::testing::Test {
+class SnowRoomState : public ::testing::Test {
 protected:
     void SetUp() override { reset_state(); }
     void TearDown() override { reset_state(); }
@@ -26,7 +26,7 @@ protected:
 
 // ---------------------------------------------------------------- keys
 
-TEST_F(StateTest, TurnKeysKeepTheTruncatedRemainder) {
+TEST_F(SnowRoomState, TurnKeysKeepTheTruncatedRemainder) {
     struct Axis {
         unsigned char up, down;
         int* angle;
@@ -47,7 +47,7 @@ TEST_F(StateTest, TurnKeysKeepTheTruncatedRemainder) {
     }
 }
 
-TEST_F(StateTest, ShiftKeysCountThroughZeroAndWrapAt359) {
+TEST_F(SnowRoomState, ShiftKeysCountThroughZeroAndWrapAt359) {
     press('6');
     EXPECT_EQ(xs, 0);
     press('6');
@@ -69,7 +69,7 @@ TEST_F(StateTest, ShiftKeysCountThroughZeroAndWrapAt359) {
     EXPECT_EQ(ys, 0);
 }
 
-TEST_F(StateTest, SnowSpeedGoesDownFiveTimesAndUpWithoutLimit) {
+TEST_F(SnowRoomState, SnowSpeedGoesDownFiveTimesAndUpWithoutLimit) {
     press('U', 4);
     EXPECT_GT(double{VelocidadeNeve}, 0.005);
     press('U');
@@ -84,7 +84,7 @@ TEST_F(StateTest, SnowSpeedGoesDownFiveTimesAndUpWithoutLimit) {
     EXPECT_NEAR(VelocidadeNeve, 1.01, 1e-4);
 }
 
-TEST_F(StateTest, FanSpeedKeysPassThroughZeroWithoutBounds) {
+TEST_F(SnowRoomState, FanSpeedKeysPassThroughZeroWithoutBounds) {
     press('-', 2);
     EXPECT_EQ(VelocidadeVento, 0);
     press('-');
@@ -93,7 +93,7 @@ TEST_F(StateTest, FanSpeedKeysPassThroughZeroWithoutBounds) {
     EXPECT_EQ(VelocidadeVento, 2);
 }
 
-TEST_F(StateTest, KeysAreCaseSensitiveAndOthersDoNothing) {
+TEST_F(SnowRoomState, KeysAreCaseSensitiveAndOthersDoNothing) {
     press('p');
     EXPECT_TRUE(abre);
     EXPECT_FALSE(fecha);
@@ -115,7 +115,7 @@ TEST_F(StateTest, KeysAreCaseSensitiveAndOthersDoNothing) {
 
 // ---------------------------------------------------------------- door
 
-TEST_F(StateTest, DoorOpensInEightyStepsAndRestsOpen) {
+TEST_F(SnowRoomState, DoorOpensInEightyStepsAndRestsOpen) {
     press('p');
     door_steps(79);
     EXPECT_EQ(porta, 281);
@@ -127,13 +127,13 @@ TEST_F(StateTest, DoorOpensInEightyStepsAndRestsOpen) {
     EXPECT_EQ(porta, 280);
 }
 
-TEST_F(StateTest, ClosingAShutDoorMovesNothing) {
+TEST_F(SnowRoomState, ClosingAShutDoorMovesNothing) {
     press('P');
     door_steps(100);
     EXPECT_EQ(porta, 360);
 }
 
-TEST_F(StateTest, DoorReversedHalfwayEndsShutAfterOneStepAtZero) {
+TEST_F(SnowRoomState, DoorReversedHalfwayEndsShutAfterOneStepAtZero) {
     press('p');
     door_steps(40);
     ASSERT_EQ(porta, 320);
@@ -150,7 +150,7 @@ TEST_F(StateTest, DoorReversedHalfwayEndsShutAfterOneStepAtZero) {
     EXPECT_EQ(porta, 360);
 }
 
-TEST_F(StateTest, OpeningAtTheStepAtZeroWaitsForClose) {
+TEST_F(SnowRoomState, OpeningAtTheStepAtZeroWaitsForClose) {
     porta = 359;
     press('P');
     door_steps(1);
@@ -168,7 +168,7 @@ TEST_F(StateTest, OpeningAtTheStepAtZeroWaitsForClose) {
 
 // ---------------------------------------------------------------- fan
 
-TEST_F(StateTest, FanTurnsBySpeedEveryStepOnlyWhileRunning) {
+TEST_F(SnowRoomState, FanTurnsBySpeedEveryStepOnlyWhileRunning) {
     fan_steps(10);
     EXPECT_EQ(vent, 0);
     press('v');
@@ -185,7 +185,7 @@ TEST_F(StateTest, FanTurnsBySpeedEveryStepOnlyWhileRunning) {
     EXPECT_EQ(vent, 12);  // resumes where it stopped
 }
 
-TEST_F(StateTest, FanStandsAtSpeedZeroAndTurnsBackAtMinusOne) {
+TEST_F(SnowRoomState, FanStandsAtSpeedZeroAndTurnsBackAtMinusOne) {
     press('v');
     press('-', 2);
     fan_steps(50);
@@ -210,10 +210,10 @@ std::time_t second_with_parity(int parity) {
     }
 }
 
-class SnowTest : public StateTest {
+class SnowRoomSnow : public SnowRoomState {
 protected:
     void SetUp() override {
-        StateTest::SetUp();
+        SnowRoomState::SetUp();
         fixed_second = second_with_parity(0);
         relogio_neve = fixed_clock;
     }
@@ -222,7 +222,7 @@ protected:
     }
 };
 
-TEST_F(SnowTest, FirstFlakeReachesTheGroundAfter900StepsAndRestartsAt901) {
+TEST_F(SnowRoomSnow, FirstFlakeReachesTheGroundAfter900StepsAndRestartsAt901) {
     snow_steps(899);
     EXPECT_GE(Posy[0], -8);
     snow_steps(1);
@@ -234,7 +234,7 @@ TEST_F(SnowTest, FirstFlakeReachesTheGroundAfter900StepsAndRestartsAt901) {
     EXPECT_NEAR(Posx[0], x + 0.0015, 1e-6);  // keeps its drift, not its start x
 }
 
-TEST_F(SnowTest, GroundTestComesBeforeTheStep) {
+TEST_F(SnowRoomSnow, GroundTestComesBeforeTheStep) {
     Posy[0] = -8;  // on the ground, not below it
     Posy[1] = -8.001f;
     snow_steps(1);
@@ -242,7 +242,7 @@ TEST_F(SnowTest, GroundTestComesBeforeTheStep) {
     EXPECT_EQ(Posy[1], -0.01f);
 }
 
-TEST_F(SnowTest, SpeedAboveEightKeepsAFlakeOneStepBelowTheTop) {
+TEST_F(SnowRoomSnow, SpeedAboveEightKeepsAFlakeOneStepBelowTheTop) {
     VelocidadeNeve = 8.5f;
     Posy[0] = 0;
     for (int i = 0; i < 4; ++i) {
@@ -251,7 +251,7 @@ TEST_F(SnowTest, SpeedAboveEightKeepsAFlakeOneStepBelowTheTop) {
     }
 }
 
-TEST_F(SnowTest, EveryFlakeDriftsTheSameWayWithinOneSecond) {
+TEST_F(SnowRoomSnow, EveryFlakeDriftsTheSameWayWithinOneSecond) {
     for (int parity : {0, 1}) {
         SCOPED_TRACE(parity);
         reset_state();
