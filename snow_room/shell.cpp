@@ -99,6 +99,8 @@ void desenha_cena() {
 }
 
 void quadro(int passos) {
+    // The fan turns before its blades are drawn; the door and the snow are
+    // drawn where they stood and then move.
     for (int i = 0; i < passos; ++i) avanca_ventilador();
     desenha_cena();
     for (int i = 0; i < passos; ++i) {
