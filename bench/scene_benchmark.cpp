@@ -22,6 +22,7 @@
 #include "gymnast/estado.h"
 #include "gymnast/shell.h"
 #include "gymnast/texturas.h"
+#include "snow_room/shell.h"
 
 namespace {
 
@@ -43,6 +44,8 @@ const Scene kScenes[] = {
      unload_building_textures},
     {"gymnast", gymnast::kLarguraJanela, gymnast::kAlturaJanela, gymnast::init, gymnast::reshape, gymnast::display,
      gymnast::carregaTexturas, unload_gymnast_textures},
+    {"snow_room", snow_room::kWindowWidth, snow_room::kWindowHeight, snow_room::init, snow_room::myReshape,
+     [] { snow_room::quadro(1); }, nullptr, nullptr},
 };
 
 // One window per scene, made on first use; its context stays current while the scene is measured.
