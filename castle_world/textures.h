@@ -52,4 +52,9 @@ constexpr const char* kTextureFiles[slot::count] = {
     "wood2.bmp", "red_carpet.bmp", "mountain.bmp", "sky.bmp",
 };
 
+extern unsigned int textureArray[slot::count];
+
+// Loads every file of kTextureFiles into its slot; a missing file ends the program.
+void load_textures();
+
 }  // namespace castle_world
