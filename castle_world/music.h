@@ -8,6 +8,9 @@ struct Mix_Chunk;
 
 namespace castle_world {
 
+// The music file, beside the program.
+constexpr const char* kMusicFile = "lord.mp3";
+
 // The background music: the default audio output and one sound decoded whole
 // into memory, looped at half volume.
 class Music {

@@ -14,6 +14,7 @@ struct Entry {
 
 constexpr Entry kPrograms[] = {
     {"building_tour", write_building_tour_data},
+    {"castle_world", write_castle_world_data},
 };
 
 }  // namespace
