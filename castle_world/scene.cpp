@@ -268,18 +268,20 @@ void pop() {
     glPopMatrix();
 }
 
+void draw_placement(const Placement& p, const State& s) {
+    push_placement(p);
+    for (const Piece& piece : kPieces[p.kind]) {
+        if (piece.fixed) piece.fixed();
+        if (piece.moving) piece.moving(s);
+    }
+    pop();
+}
+
 void draw_plain(const State& s) {
     glPushMatrix();
     chao();
     glPopMatrix();
-    for (const Placement& p : kPlacements) {
-        push_placement(p);
-        for (const Piece& piece : kPieces[p.kind]) {
-            if (piece.fixed) piece.fixed();
-            if (piece.moving) piece.moving(s);
-        }
-        pop();
-    }
+    for (const Placement& p : kPlacements) draw_placement(p, s);
 }
 
 void draw_fast(const State& s) {
@@ -365,6 +367,14 @@ Placed placed(int index) {
     if (index < kChunks * kChunks) return {"chao", chunk_box(index / kChunks, index % kChunks)};
     const Placement& p = kPlacements.at(std::size_t(index - kChunks * kChunks));
     return {kNames[p.kind], scene_box(p)};
+}
+
+void draw_placed(int index, const State& s) {
+    if (index < kChunks * kChunks)
+        chao_chunk(index / kChunks, index % kChunks);
+    else
+        draw_placement(kPlacements.at(std::size_t(index - kChunks * kChunks)), s);
+    end_quads();
 }
 
 }  // namespace castle_world

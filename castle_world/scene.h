@@ -39,5 +39,7 @@ struct Placed {
 };
 int placed_count();
 Placed placed(int index);
+// Draws that object alone, on the plain path, at the current matrix.
+void draw_placed(int index, const State& s);
 
 }  // namespace castle_world

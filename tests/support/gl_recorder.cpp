@@ -1373,6 +1373,25 @@ void glPopAttrib(void) {
     rec_call("glPopAttrib");
     Access::pop_attrib();
 }
+// Display lists are recorded as calls only: what is drawn while one is
+// compiled lands in the recording as if drawn at once, and a call replays nothing.
+GLuint glGenLists(GLsizei range) {
+    static GLuint next = 1;
+    rec_call("glGenLists", {double(range)});
+    if (!Access::outside_begin()) return 0;
+    const GLuint first = next;
+    next += GLuint(range);
+    return first;
+}
+void glNewList(GLuint list, GLenum mode) {
+    rec_call("glNewList", {double(list), double(mode)});
+    Access::outside_begin();
+}
+void glEndList(void) {
+    rec_call("glEndList");
+    Access::outside_begin();
+}
+void glCallList(GLuint list) { rec_call("glCallList", {double(list)}); }
 
 // ---------------------------------------------------------------- GL: evaluators
 
