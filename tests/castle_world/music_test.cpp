@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <ostream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -115,6 +116,8 @@ struct Failure {
     const char* file;
     const char* cause;  // part of the warning
 };
+
+void PrintTo(const Failure& failure, std::ostream* out) { *out << failure.name; }
 
 class MusicFailure : public ::testing::TestWithParam<Failure> {};
 
