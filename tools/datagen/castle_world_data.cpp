@@ -168,9 +168,9 @@ Image stone_blocks(int side, int courses, int per_course, Rgb stone, Rgb stone_a
     Image image(side, side);
     const float course = static_cast<float>(side) / courses;
     paint::paint_courses(image, seed,
-                         Courses{static_cast<float>(side) / per_course, course, 0.5f, 3.0f, stone, stone_alt, mortar, 0.12f, 0.25f});
-    paint::relief(image, seed + 1, grain(image, 6), 1.2f);
-    paint::mottle(image, seed + 2, Noise{3, 3, 4, 0.5f}, 0.10f);
+                         Courses{static_cast<float>(side) / per_course, course, 0.5f, 4.0f, stone, stone_alt, mortar, 0.2f, 0.3f});
+    paint::relief(image, seed + 1, grain(image, 12), 0.7f);
+    paint::mottle(image, seed + 2, Noise{3, 3, 4, 0.5f}, 0.12f);
     paint::speckle(image, seed + 3, 0.04f, Rgb{60, 58, 54}, 0.35f);
     return image;
 }
@@ -375,7 +375,7 @@ Image paint_sell() {
 }
 
 // Grey granite ashlar of the curtain walls, towers and gatehouse.
-Image paint_wall() { return stone_blocks(128, 3, 2, Rgb{150, 148, 140}, Rgb{118, 118, 112}, Rgb{176, 172, 160}, 111); }
+Image paint_wall() { return stone_blocks(128, 2, 1, Rgb{156, 152, 142}, Rgb{118, 118, 112}, Rgb{84, 82, 78}, 111); }
 
 // Drawbridge, 80 by 120: boards running along the bridge, two iron bands across.
 Image paint_wood() {
