@@ -72,17 +72,19 @@ void quad(const Corner& a, const Corner& b, const Corner& c, const Corner& d) {
     last_slot = wanted;
     if (!fast) {
         glBindTexture(GL_TEXTURE_2D, textureArray[wanted]);
-        glBegin(GL_QUADS);
+        glBegin(GL_TRIANGLES);
     } else if (!open_group || !bound_known || bound_slot != wanted) {
         end_quads();
         if (!bound_known || bound_slot != wanted) glBindTexture(GL_TEXTURE_2D, textureArray[wanted]);
         bound_known = true;
         bound_slot = wanted;
-        glBegin(GL_QUADS);
+        glBegin(GL_TRIANGLES);
         open_group = true;
     }
     vertex(a);
     vertex(b);
+    vertex(c);
+    vertex(a);
     vertex(c);
     vertex(d);
     if (!fast) glEnd();

@@ -3,9 +3,14 @@
 // boxes, tiles, GLUT solids at a place, and the one quadric.
 //
 // Quads go through quad(), which binds the texture chosen last. The plain
-// path binds and opens a GL_QUADS group for every quad; the fast path binds
-// only when the texture changes and keeps one group open across quads of the
-// same texture. Anything that is not a vertex (matrices, colours, solids)
+// path binds and opens a group for every quad; the fast path binds only when
+// the texture changes and keeps one group open across quads of the same
+// texture.
+//
+// A quad a b c d is sent as the triangles a b c and a c d. Mesa splits
+// GL_QUADS along either diagonal depending on how its buffers happen to
+// batch, so one quad came out a few pixels different from frame to frame;
+// with the split fixed here every path draws the same pixels. Anything that is not a vertex (matrices, colours, solids)
 // must come after end_quads(), which the helpers here call themselves.
 
 #include <GL/glu.h>

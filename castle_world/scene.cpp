@@ -209,7 +209,7 @@ bool outside(const Planes& planes, const Box& b) {
 
 // --- display lists --------------------------------------------------------------
 
-bool fast = true;
+Path path{true, true, true};
 
 struct Compiled {
     GLuint list = 0;
@@ -289,12 +289,12 @@ void draw_fast(const State& s) {
     const Planes planes = view_planes(s);
     for (int ci = 0; ci < kChunks; ++ci)
         for (int cj = 0; cj < kChunks; ++cj)
-            if (!outside(planes, chunk_box(ci, cj))) call(l.chunks[ci][cj]);
+            if (!path.cull || !outside(planes, chunk_box(ci, cj))) call(l.chunks[ci][cj]);
     // The ground leaves the same texture state however many chunks were sent:
     // the next object binds its own before drawing.
     for (const Placement& p : kPlacements) {
         const std::vector<Compiled>& compiled = l.pieces[p.kind];
-        if (outside(planes, scene_box(p))) {
+        if (path.cull && outside(planes, scene_box(p))) {
             // What the object would have left bound for a GLUT solid that follows.
             for (auto it = compiled.rbegin(); it != compiled.rend(); ++it)
                 if (it->list) {
@@ -315,11 +315,13 @@ void draw_fast(const State& s) {
 
 }  // namespace
 
-void set_fast_path(bool on) {
-    fast = on;
-    set_fast_quads(on);
-    if (on) lists();
+void set_path(const Path& p) {
+    path = p;
+    set_fast_quads(p.skip_binds);
+    if (p.lists) lists();
 }
+
+void set_fast_path(bool on) { set_path({on, on, on}); }
 
 void load_projection(const State& s) {
     glMatrixMode(GL_PROJECTION);
@@ -337,6 +339,7 @@ void load_camera(const State& s) {
 }
 
 void draw_objects(const State& s) {
+    const bool fast = path.lists;
     if (fast)
         draw_fast(s);
     else

@@ -14,8 +14,18 @@ namespace castle_world {
 
 constexpr float kFieldOfView = 45;
 constexpr double kNearPlane = 1;
-constexpr double kFarPlane = 2000;
+// Far enough for the far side of the sky sphere from anywhere on the ground
+// (up to about 2,500 away); at 2000 a black hole opened in the sky ahead.
+constexpr double kFarPlane = 3000;
 
+// Each saving on its own, to measure and compare them one by one.
+struct Path {
+    bool skip_binds;  // and one group of triangles per run of one texture
+    bool lists;
+    bool cull;
+};
+void set_path(const Path& p);
+// All savings, or none.
 void set_fast_path(bool on);
 
 // Projection for a window of the state's size, then the camera.

@@ -50,12 +50,12 @@ TEST_F(Castle, DoorAtThirtyIsClosedWithTheBarDrawnBack) {
     s.porta_castelo = 30;
     s.porta_castelo2 = 30;
     castelo_door(s);
-    const Extent leaves = extent(glrec::recorder().quads_with_texture(tex(slot::gate)));
+    const Extent leaves = extent(quads_with_texture(tex(slot::gate)));
     EXPECT_NEAR(leaves.min.z, 0, 1e-3);
     EXPECT_NEAR(leaves.max.z, 10, 1e-3);
     EXPECT_NEAR(leaves.min.x, 70.1, 1e-3);
     EXPECT_NEAR(leaves.max.x, 129.9, 1e-3);
-    const Extent bar = extent(glrec::recorder().quads_with_texture(tex(slot::wood2)));
+    const Extent bar = extent(quads_with_texture(tex(slot::wood2)));
     EXPECT_NEAR(bar.min.x, 70 + 5 - 30, 1e-3);
     EXPECT_NEAR(bar.min.y, 20.1, 1e-3);
 }
@@ -82,7 +82,7 @@ TEST_F(Castle, BarRestsOneUnitBackAfterAFullClose) {
     s.abrir_porta = 0;
     for (int i = 0; i < 120; ++i) step_gates(s);
     castelo_door(s);
-    const Extent bar = extent(glrec::recorder().quads_with_texture(tex(slot::wood2)));
+    const Extent bar = extent(quads_with_texture(tex(slot::wood2)));
     EXPECT_NEAR(bar.min.x, 74, 1e-3);
 }
 
@@ -130,7 +130,7 @@ TEST_F(Castle, LoweredBridgeSpansTheMoat) {
     State s;
     s.portao_madeira = 90;
     portao_machinery(s);
-    const Extent bridge = extent(glrec::recorder().quads_with_texture(tex(slot::wood)));
+    const Extent bridge = extent(quads_with_texture(tex(slot::wood)));
     EXPECT_NEAR(bridge.min.z, -120, 1e-3);
     EXPECT_NEAR(bridge.max.y, 5, 1e-3);
     EXPECT_NEAR(bridge.min.x, 60, 1e-3);

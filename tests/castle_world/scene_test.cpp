@@ -33,7 +33,7 @@ TEST_F(Scene, MoatRowsAndBanksAtTheirEdges) {
 
 TEST_F(Scene, GroundEndsAtSeventeenHundred) {
     chao();
-    const Extent all = extent(glrec::recorder().quads());
+    const Extent all = extent(quads());
     EXPECT_NEAR(all.min.x, 0, 1e-3);
     EXPECT_NEAR(all.max.x, 1700, 1e-3);
     EXPECT_NEAR(all.max.z, 1700, 1e-3);
@@ -59,8 +59,8 @@ TEST_F(Scene, NoticesReadUnmirroredFromTheFront) {
     // Seen from -z the viewer's right is -x: s must grow that way.
     placa_vende();
     taverna();
-    const auto notice = glrec::recorder().quads_with_texture(tex(slot::sell));
-    const auto sign = glrec::recorder().quads_with_texture(tex(slot::taverna1));
+    const auto notice = quads_with_texture(tex(slot::sell));
+    const auto sign = quads_with_texture(tex(slot::taverna1));
     ASSERT_EQ(notice.size(), 1u);
     ASSERT_EQ(sign.size(), 1u);
     EXPECT_GT(s_toward_minus_x(notice[0]), 0);
@@ -117,7 +117,7 @@ TEST_F(Layout, SideWallsTowersAndRearWall) {
 }
 
 TEST_F(Layout, KeepAndItsTowers) {
-    const Extent floor = extent(glrec::recorder().quads_with_texture(tex(slot::red_carpet)));
+    const Extent floor = extent(quads_with_texture(tex(slot::red_carpet)));
     EXPECT_NEAR(floor.min.x, 750, 1e-2);
     EXPECT_NEAR(floor.max.x, 960, 1e-2);
     EXPECT_NEAR(floor.min.z, 1000, 1e-2);
@@ -134,30 +134,30 @@ TEST_F(Layout, KeepAndItsTowers) {
 }
 
 TEST_F(Layout, VillagePlaces) {
-    const Extent fountain = extent(glrec::recorder().quads_with_texture(tex(slot::fountain)));
+    const Extent fountain = extent(quads_with_texture(tex(slot::fountain)));
     EXPECT_NEAR(fountain.min.x, 835, 1e-2);
     EXPECT_NEAR(fountain.max.x, 865, 1e-2);
     EXPECT_NEAR(fountain.min.z, 700, 1e-2);
     EXPECT_NEAR(fountain.max.z, 730, 1e-2);
 
-    const Extent tavern = extent(glrec::recorder().quads_with_texture(tex(slot::parede_taverna)));
+    const Extent tavern = extent(quads_with_texture(tex(slot::parede_taverna)));
     EXPECT_NEAR(tavern.min.x, 650, 1e-2);
     EXPECT_NEAR(tavern.max.x, 700, 1e-2);
     EXPECT_NEAR(tavern.min.z, 500, 1e-2);
     EXPECT_NEAR(tavern.max.z, 570, 1e-2);
 
-    const Extent notice = extent(glrec::recorder().quads_with_texture(tex(slot::sell)));
+    const Extent notice = extent(quads_with_texture(tex(slot::sell)));
     EXPECT_NEAR((notice.min.x + notice.max.x) / 2, 890, 1e-2);
     EXPECT_NEAR(notice.min.z, 949.4, 1e-2);
 
     // Small houses: origins at x 945 and 780, z 550 to 850, each 20 square toward -x and +z.
-    const Extent small = extent(glrec::recorder().quads_with_texture(tex(slot::casa2)));
+    const Extent small = extent(quads_with_texture(tex(slot::casa2)));
     EXPECT_NEAR(small.min.x, 760, 1e-2);
     EXPECT_NEAR(small.max.x, 945, 1e-2);
     EXPECT_NEAR(small.min.z, 550, 1e-2);
     EXPECT_NEAR(small.max.z, 870, 1e-2);
     // Large houses: origins at x 1075 and 700, z 600 to 800; the roofs overhang by 10.
-    const Extent roofs = extent(glrec::recorder().quads_with_texture(tex(slot::telha)));
+    const Extent roofs = extent(quads_with_texture(tex(slot::telha)));
     EXPECT_NEAR(roofs.min.x, 700 - 60, 1e-2);
     EXPECT_NEAR(roofs.max.x, 1075 + 10, 1e-2);
     EXPECT_NEAR(roofs.min.z, 600 - 10, 1e-2);
@@ -190,9 +190,9 @@ TEST_F(Scene, EveryObjectLiesInsideItsBox) {
             auto inside = [&](Vec3 v) {
                 return v.x >= lo.x && v.y >= lo.y && v.z >= lo.z && v.x <= hi.x && v.y <= hi.y && v.z <= hi.z;
             };
-            const auto quads = glrec::recorder().quads();
-            ASSERT_FALSE(quads.empty());
-            for (const glrec::Quad& q : quads)
+            const auto drawn = quads();
+            ASSERT_FALSE(drawn.empty());
+            for (const glrec::Quad& q : drawn)
                 for (const glrec::Vertex& v : q.corners) ASSERT_TRUE(inside(v.scene)) << i;
             for (const glrec::Solid& solid : glrec::recorder().solids()) ASSERT_TRUE(inside(solid.center())) << i;
         }
