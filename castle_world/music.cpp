@@ -44,7 +44,13 @@ Music::Music(const char* file) {
         warn(file, std::strerror(errno));
         return;
     }
-    chunk_ = Mix_LoadWAV_RW(SDL_RWFromFP(stream, SDL_TRUE), 1);
+    SDL_RWops* source = SDL_RWFromFP(stream, SDL_TRUE);
+    if (source == nullptr) {
+        std::fclose(stream);
+        warn(file, SDL_GetError());
+        return;
+    }
+    chunk_ = Mix_LoadWAV_RW(source, 1);
     if (chunk_ == nullptr) {
         warn(file, Mix_GetError());
         return;
