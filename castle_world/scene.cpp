@@ -1,6 +1,8 @@
 #include "scene.h"
 
+#define GL_GLEXT_PROTOTYPES  // occlusion queries, OpenGL 1.5
 #include <GL/gl.h>
+#include <GL/glext.h>
 #include <GL/glu.h>
 
 #include <cmath>
@@ -207,9 +209,55 @@ bool outside(const Planes& planes, const Box& b) {
     return false;
 }
 
+// Whether nothing of the box would pass the depth test now: its faces are
+// drawn, unseen and leaving the depth buffer alone, and the samples that pass
+// are counted. Every face of the box lies in front of what it holds, so an
+// object with one visible fragment has a visible box.
+bool hidden(const Box& b, const State& s) {
+    const View v = camera_view(s);
+    // From inside the box (the near plane within reach) its faces are no longer in front.
+    constexpr float kReach = 2;
+    bool inside = true;
+    for (int a = 0; a < 3; ++a) inside = inside && v.eye[a] > b.min[a] - kReach && v.eye[a] < b.max[a] + kReach;
+    if (inside) return false;
+
+    static const GLuint query = [] {
+        GLuint q = 0;
+        glGenQueries(1, &q);
+        return q;
+    }();
+    end_quads();
+    glColorMask(GL_FALSE, GL_FALSE, GL_FALSE, GL_FALSE);
+    glDepthMask(GL_FALSE);
+    glBeginQuery(GL_SAMPLES_PASSED, query);
+    glBegin(GL_QUADS);
+    for (int axis = 0; axis < 3; ++axis)
+        for (const float* side : {b.min, b.max}) {
+            const int u = (axis + 1) % 3, w = (axis + 2) % 3;
+            const float corners[4][2] = {{b.min[u], b.min[w]}, {b.max[u], b.min[w]}, {b.max[u], b.max[w]}, {b.min[u], b.max[w]}};
+            for (const auto& c : corners) {
+                float p[3];
+                p[axis] = side[axis];
+                p[u] = c[0];
+                p[w] = c[1];
+                glVertex3fv(p);
+            }
+        }
+    glEnd();
+    glEndQuery(GL_SAMPLES_PASSED);
+    glDepthMask(GL_TRUE);
+    glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
+    GLuint samples = 0;
+    glGetQueryObjectuiv(query, GL_QUERY_RESULT, &samples);
+    return samples == 0;
+}
+
+// The big objects drawn after the front line of walls, which it often hides.
+bool worth_asking(Kind k) { return k == kCastelo || k == kMuro2; }
+
 // --- display lists --------------------------------------------------------------
 
-Path path{true, true, true};
+Path path{true, true, true, true};
 
 struct Compiled {
     GLuint list = 0;
@@ -294,7 +342,8 @@ void draw_fast(const State& s) {
     // the next object binds its own before drawing.
     for (const Placement& p : kPlacements) {
         const std::vector<Compiled>& compiled = l.pieces[p.kind];
-        if (path.cull && outside(planes, scene_box(p))) {
+        const Box box = scene_box(p);
+        if ((path.cull && outside(planes, box)) || (path.hidden && worth_asking(p.kind) && hidden(box, s))) {
             // What the object would have left bound for a GLUT solid that follows.
             for (auto it = compiled.rbegin(); it != compiled.rend(); ++it)
                 if (it->list) {
@@ -321,7 +370,7 @@ void set_path(const Path& p) {
     if (p.lists) lists();
 }
 
-void set_fast_path(bool on) { set_path({on, on, on}); }
+void set_fast_path(bool on) { set_path({on, on, on, on}); }
 
 void load_projection(const State& s) {
     glMatrixMode(GL_PROJECTION);

@@ -6,7 +6,7 @@
 // own bind, as the objects are written. The fast one (the default) skips a
 // bind when that texture is already bound, calls display lists compiled once
 // for everything that never moves, and leaves out objects wholly outside the
-// view; a test compares the two pixel for pixel.
+// view or wholly hidden; a test compares the two pixel for pixel.
 
 #include "state.h"
 
@@ -23,6 +23,7 @@ struct Path {
     bool skip_binds;  // and one group of triangles per run of one texture
     bool lists;
     bool cull;
+    bool hidden;  // ask whether the keep and the rear wall are wholly behind what stands before them
 };
 void set_path(const Path& p);
 // All savings, or none.
