@@ -74,7 +74,7 @@ TEST_F(CastleWindow, FirstFrameFacesTheGatehouseOverTheGrass) {
 }
 
 TEST_F(CastleWindow, HoldingWWalksTowardTheGate) {
-    app.hold("w", 0.4s);
+    app.hold("w", 1s);
     const Image walked = settled();
     EXPECT_GT(walked.mean_difference(start), kOtherView);
 }
@@ -83,8 +83,8 @@ TEST_F(CastleWindow, PageDownLowersTheDrawbridgeOverTheFollowingFrames) {
     e2e::sleep_for(0.3s);
     EXPECT_LT(app.screenshot().mean_difference(start), kSameView);  // nothing moves by itself here
     app.key("Next");
-    e2e::sleep_for(0.4s);
-    const Image moving = app.screenshot();
+    const Image moving =
+        app.screenshot_until([&](const Image& shot) { return shot.mean_difference(start) > kOtherView; });
     EXPECT_GT(moving.mean_difference(start), kOtherView);
     const Image lowered = settled();
     EXPECT_GT(lowered.mean_difference(moving), kSameView);
