@@ -46,8 +46,8 @@ struct Corner {
 void quad(const Corner& a, const Corner& b, const Corner& c, const Corner& d);
 
 // Quads in one axis plane, texture (0, 0) at the low corner, (0, 1), (1, 1)
-// at the high corner, (1, 0): the whole image upright on a face seen from -z
-// (face_z), from +x (face_x) or from above (face_y).
+// at the high corner, (1, 0): the whole image once, t growing with y (with z
+// for face_y), s with x (face_z, face_y) or z (face_x).
 void face_z(float x0, float y0, float x1, float y1, float z);
 void face_x(float z0, float y0, float z1, float y1, float x);
 void face_y(float x0, float z0, float x1, float z1, float y);

@@ -6,6 +6,7 @@
 #include <GL/glu.h>
 
 #include <cmath>
+#include <cstdio>
 #include <functional>
 #include <vector>
 
@@ -252,8 +253,18 @@ bool hidden(const Box& b, const State& s) {
     return samples == 0;
 }
 
+// Occlusion queries came with OpenGL 1.5; an older driver draws everything.
+bool queries_supported() {
+    static const bool supported = [] {
+        const char* version = reinterpret_cast<const char*>(glGetString(GL_VERSION));
+        int major = 0, minor = 0;
+        return version && std::sscanf(version, "%d.%d", &major, &minor) == 2 && (major > 1 || minor >= 5);
+    }();
+    return supported;
+}
+
 // The big objects drawn after the front line of walls, which it often hides.
-bool worth_asking(Kind k) { return k == kCastelo || k == kMuro2; }
+bool worth_asking(Kind k) { return (k == kCastelo || k == kMuro2) && queries_supported(); }
 
 // --- display lists --------------------------------------------------------------
 
