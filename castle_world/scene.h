@@ -18,7 +18,8 @@ constexpr double kNearPlane = 1;
 // (up to about 2,500 away); at 2000 a black hole opened in the sky ahead.
 constexpr double kFarPlane = 3000;
 
-// Each saving on its own, to measure and compare them one by one.
+// Each saving on its own, to measure and compare them one by one. Leaving
+// objects out works on the compiled scene only: it needs `lists`.
 struct Path {
     bool skip_binds;  // and one group of triangles per run of one texture
     bool lists;
