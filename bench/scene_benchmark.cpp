@@ -23,6 +23,9 @@
 #include "gymnast/shell.h"
 #include "gymnast/texturas.h"
 #include "snow_room/shell.h"
+#include "castle_world/scene.h"
+#include "castle_world/shell.h"
+#include "castle_world/textures.h"
 
 namespace {
 
@@ -34,10 +37,30 @@ struct Scene {
     void (*frame)();       // one whole frame, ending in a buffer swap
     void (*load)();        // the start-up loading to time, or null
     void (*unload)();      // undoes load between timings
+    const char* view = nullptr;  // which view of the program, when it has several
 };
 
 void unload_building_textures() { glDeleteTextures(slot::count, TextureArray); }
 void unload_gymnast_textures() { glDeleteTextures(gymnast::slot::count, gymnast::texture_id); }
+
+// The castle world from its start view, and from inside the walls looking
+// at the keep over the village; gates closed, one step a frame.
+void castle_frame_from(float x, float z) {
+    castle_world::state = castle_world::State{};
+    castle_world::state.posX = x;
+    castle_world::state.posZ = z;
+    castle_world::frame(1);
+}
+void castle_start_view() { castle_frame_from(castle_world::kStartX, castle_world::kStartZ); }
+void castle_inside_walls() { castle_frame_from(850, 600); }
+// The same frames with every saving off: each quad bound and sent, every object drawn.
+template <void (*frame)()>
+void castle_plain() {
+    castle_world::set_fast_path(false);
+    frame();
+    castle_world::set_fast_path(true);
+}
+void unload_castle_textures() { glDeleteTextures(castle_world::slot::count, castle_world::textureArray); }
 
 const Scene kScenes[] = {
     {"building_tour", kWindowWidth, kWindowHeight, InitGL, reshape, render_scene, load_textures,
@@ -46,12 +69,23 @@ const Scene kScenes[] = {
      gymnast::carregaTexturas, unload_gymnast_textures},
     {"snow_room", snow_room::kWindowWidth, snow_room::kWindowHeight, snow_room::init, snow_room::myReshape,
      [] { snow_room::quadro(1); }, nullptr, nullptr},
+    {"castle_world", castle_world::kWindowWidth, castle_world::kWindowHeight, castle_world::initScene,
+     castle_world::changeSize, castle_start_view, nullptr, nullptr, "start_view"},
+    {"castle_world", castle_world::kWindowWidth, castle_world::kWindowHeight, castle_world::initScene,
+     castle_world::changeSize, castle_plain<castle_start_view>, nullptr, nullptr, "start_view_plain"},
+    {"castle_world", castle_world::kWindowWidth, castle_world::kWindowHeight, castle_world::initScene,
+     castle_world::changeSize, castle_plain<castle_inside_walls>, nullptr, nullptr, "inside_walls_plain"},
+    // Its start-up timing last: it leaves the textures unloaded.
+    {"castle_world", castle_world::kWindowWidth, castle_world::kWindowHeight, castle_world::initScene,
+     castle_world::changeSize, castle_inside_walls, castle_world::load_textures, unload_castle_textures,
+     "inside_walls"},
 };
 
-// One window per scene, made on first use; its context stays current while the scene is measured.
+// One window per program, made on first use; its context stays current while
+// its scenes are measured (the views of one program share its textures and lists).
 void open_window(const Scene& scene) {
-    static std::map<const Scene*, int> windows;
-    auto found = windows.find(&scene);
+    static std::map<std::string, int> windows;
+    auto found = windows.find(scene.program);
     if (found != windows.end()) {
         glutSetWindow(found->second);
         return;
@@ -61,7 +95,7 @@ void open_window(const Scene& scene) {
     glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
     glutInitWindowSize(scene.width, scene.height);
     glutInitWindowPosition(0, 0);
-    windows[&scene] = glutCreateWindow(scene.program);
+    windows[scene.program] = glutCreateWindow(scene.program);
     glutDisplayFunc([] {});
     for (int i = 0; i < 10; ++i) glutMainLoopEvent();  // let the window map
     scene.init();
@@ -115,7 +149,7 @@ int main(int argc, char** argv) {
     glutSetOption(GLUT_ACTION_ON_WINDOW_CLOSE, GLUT_ACTION_CONTINUE_EXECUTION);
 
     for (const Scene& scene : kScenes) {
-        const std::string name = scene.program;
+        const std::string name = std::string(scene.program) + (scene.view ? std::string("/") + scene.view : "");
         benchmark::RegisterBenchmark((name + "/frame").c_str(), BM_Frame, &scene)
             ->Unit(benchmark::kMillisecond)
             ->UseRealTime();

@@ -1373,6 +1373,41 @@ void glPopAttrib(void) {
     rec_call("glPopAttrib");
     Access::pop_attrib();
 }
+// Display lists are recorded as calls only: what is drawn while one is
+// compiled lands in the recording as if drawn at once, and a call replays nothing.
+GLuint glGenLists(GLsizei range) {
+    static GLuint next = 1;
+    rec_call("glGenLists", {double(range)});
+    if (!Access::outside_begin()) return 0;
+    const GLuint first = next;
+    next += GLuint(range);
+    return first;
+}
+void glNewList(GLuint list, GLenum mode) {
+    rec_call("glNewList", {double(list), double(mode)});
+    Access::outside_begin();
+}
+void glEndList(void) {
+    rec_call("glEndList");
+    Access::outside_begin();
+}
+void glCallList(GLuint list) { rec_call("glCallList", {double(list)}); }
+// Occlusion queries: every query counts one sample, so nothing is ever left out.
+void glGenQueries(GLsizei n, GLuint* ids) {
+    static GLuint next = 1;
+    rec_call("glGenQueries", {double(n)});
+    for (GLsizei i = 0; i < n; ++i) ids[i] = next++;
+}
+void glBeginQuery(GLenum target, GLuint id) { rec_call("glBeginQuery", {double(target), double(id)}); }
+void glEndQuery(GLenum target) { rec_call("glEndQuery", {double(target)}); }
+void glGetQueryObjectuiv(GLuint id, GLenum pname, GLuint* params) {
+    rec_call("glGetQueryObjectuiv", {double(id), double(pname)});
+    *params = 1;
+}
+void glColorMask(GLboolean r, GLboolean g, GLboolean b, GLboolean a) {
+    rec_call("glColorMask", {double(r), double(g), double(b), double(a)});
+    Access::outside_begin();
+}
 
 // ---------------------------------------------------------------- GL: evaluators
 

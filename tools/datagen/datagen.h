@@ -9,3 +9,4 @@ using DataWriter = bool (*)(const std::string& folder, bool force);
 
 bool write_building_tour_data(const std::string& folder, bool force);
 bool write_gymnast_data(const std::string& folder, bool force);
+bool write_castle_world_data(const std::string& folder, bool force);

@@ -15,6 +15,7 @@ struct Entry {
 constexpr Entry kPrograms[] = {
     {"building_tour", write_building_tour_data},
     {"gymnast", write_gymnast_data},
+    {"castle_world", write_castle_world_data},
 };
 
 }  // namespace

@@ -1,0 +1,194 @@
+// castle_world in a real window: title, size, the start view, keys, exit
+// status; and the fast drawing path against the plain one, pixel for pixel,
+// in a real context of the same X server.
+#include <GL/freeglut.h>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <vector>
+
+#include "harness.h"
+#include "scene.h"
+#include "shell.h"
+#include "textures.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using e2e::App;
+using e2e::Image;
+using namespace std::chrono_literals;
+
+constexpr const char* kTitle = "Zadizur";
+constexpr double kSameView = 0.5;
+constexpr double kOtherView = 3.0;
+
+class CastleWindow : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_FALSE(app.wait_for_window(kTitle).empty()) << app.err();
+        start = settled();
+        ASSERT_FALSE(start.empty());
+    }
+
+    // A screenshot once two in a row agree.
+    Image settled() {
+        Image previous = app.screenshot();
+        for (int i = 0; i < 20; ++i) {
+            e2e::sleep_for(0.15s);
+            Image next = app.screenshot();
+            if (next.mean_difference(previous) < 0.2) return next;
+            previous = next;
+        }
+        return previous;
+    }
+
+    void save(const Image& image, const std::string& name) {
+        fs::create_directories(e2e::program_dir("screenshots"));
+        image.save_png(e2e::program_dir("screenshots") + "/" + name);
+    }
+
+    App app{"castle_world"};
+    Image start;
+};
+
+TEST_F(CastleWindow, TitledWindowOf640x360At100) {
+    EXPECT_EQ(app.title(), kTitle);
+    const e2e::Geometry g = app.geometry();
+    EXPECT_EQ(g.width, 640);
+    EXPECT_EQ(g.height, 360);
+    EXPECT_EQ(start.width, 640);
+}
+
+TEST_F(CastleWindow, FirstFrameFacesTheGatehouseOverTheGrass) {
+    save(start, "castle_world_start.png");
+    EXPECT_GT(start.distinct_colors(), 200);  // textured walls, not one sky colour
+    const e2e::Color grass = start.mean(0, 300, 640, 360);
+    EXPECT_GT(grass.g, grass.r + 20);
+    EXPECT_GT(grass.g, grass.b + 20);
+    const e2e::Color wall = start.mean(0, 0, 640, 150);
+    EXPECT_LT(std::abs(wall.r - wall.b), 40);  // grey stone, not blue sky
+}
+
+TEST_F(CastleWindow, HoldingWWalksTowardTheGate) {
+    app.hold("w", 1s);
+    const Image walked = settled();
+    EXPECT_GT(walked.mean_difference(start), kOtherView);
+}
+
+TEST_F(CastleWindow, PageDownLowersTheDrawbridgeOverTheFollowingFrames) {
+    e2e::sleep_for(0.3s);
+    EXPECT_LT(app.screenshot().mean_difference(start), kSameView);  // nothing moves by itself here
+    app.key("Next");
+    const Image moving =
+        app.screenshot_until([&](const Image& shot) { return shot.mean_difference(start) > kOtherView; });
+    EXPECT_GT(moving.mean_difference(start), kOtherView);
+    const Image lowered = settled();
+    EXPECT_GT(lowered.mean_difference(moving), kSameView);
+    save(lowered, "castle_world_bridge.png");
+}
+
+TEST_F(CastleWindow, EscEndsOnReleaseWithStatusZero) {
+    app.key_down("Escape");
+    e2e::sleep_for(0.5s);
+    EXPECT_TRUE(app.running());
+    app.key_up("Escape");
+    EXPECT_EQ(app.wait_exit(), 0);
+}
+
+TEST(CastleStartUp, MissingImageEndsWithStatusOneNamingIt) {
+    const fs::path dir = fs::temp_directory_path() / ("castle_world_e2e_" + std::to_string(getpid()));
+    fs::create_directories(dir);
+    for (const char* file : castle_world::kTextureFiles)
+        if (std::string(file) != "mountain.bmp") fs::copy_file(fs::path(e2e::program_dir("castle_world")) / file, dir / file, fs::copy_options::overwrite_existing);
+    App app("castle_world", {}, dir.string());
+    EXPECT_EQ(app.wait_exit(20s), 1);
+    EXPECT_NE(app.err().find("mountain.bmp"), std::string::npos) << app.err();
+    EXPECT_EQ(app.err().find("music"), std::string::npos) << app.err();  // no sound was opened
+    fs::remove_all(dir);
+}
+
+// --- the fast path against the plain one -----------------------------------------
+
+class SamePicture : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        setenv("DISPLAY", e2e::display().c_str(), 1);
+        ASSERT_EQ(chdir(e2e::program_dir("castle_world").c_str()), 0);
+        int argc = 1;
+        char name[] = "castle_world_e2e";
+        char* argv[] = {name, nullptr};
+        glutInit(&argc, argv);
+        glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
+        glutInitWindowSize(castle_world::kWindowWidth, castle_world::kWindowHeight);
+        glutCreateWindow("castle_world identity");
+        glutDisplayFunc([] {});
+        for (int i = 0; i < 10; ++i) glutMainLoopEvent();
+        castle_world::initScene();
+    }
+
+    static std::vector<unsigned char> picture(const castle_world::State& s, bool fast) {
+        castle_world::set_fast_path(fast);
+        castle_world::load_projection(s);
+        castle_world::draw_frame(s);
+        glFinish();
+        std::vector<unsigned char> pixels(std::size_t(s.width) * s.height * 3);
+        glPixelStorei(GL_PACK_ALIGNMENT, 1);
+        glReadBuffer(GL_BACK);
+        glReadPixels(0, 0, s.width, s.height, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
+        return pixels;
+    }
+};
+
+castle_world::State place(float x, float y, float z, float heading, float pitch) {
+    castle_world::State s;
+    s.posX = x;
+    s.posY = y;
+    s.posZ = z;
+    s.angle = heading;
+    orientMe(s, heading);
+    s.angle2 = pitch;
+    Look(s, pitch);
+    return s;
+}
+
+TEST_F(SamePicture, FastPathDrawsThePlainPicturePixelForPixel) {
+    const float pi = float(M_PI);
+    std::vector<castle_world::State> places = {
+        castle_world::State{},
+        place(850, 20, 600, pi, 0),           // inside the walls, toward the keep
+        place(850, 20, 600, pi / 2, 0),       // toward the side wall
+        place(800, 400, -300, pi, -0.6f),     // high above the front, looking down
+        place(200, 20, 1300, 2.4f, 0.3f),     // a rear corner, looking up
+        place(1000, 20, 900, -0.5f, -0.2f),   // among the houses, toward the fountain
+    };
+    castle_world::State open = place(850, 30, 120, pi, 0.1f);
+    open.porta_castelo = 75;
+    open.porta_castelo2 = 30;
+    open.portao_madeira = 60;
+    open.porta_grade = 45;
+    open.mov_ceu = 37;
+    open.iluminacao = 1;
+    places.push_back(open);
+    castle_world::State crouched = place(900, 20, 960, pi + 0.3f, 0);
+    crouched.agachar = -30;
+    places.push_back(crouched);
+
+    for (std::size_t k = 0; k < places.size(); ++k) {
+        SCOPED_TRACE(k);
+        const std::vector<unsigned char> plain = picture(places[k], false);
+        const std::vector<unsigned char> fast = picture(places[k], true);
+        std::size_t differing = 0;
+        for (std::size_t i = 0; i < plain.size(); ++i) differing += plain[i] != fast[i];
+        EXPECT_EQ(differing, 0u);
+        // A picture with something in it, not two equally empty frames.
+        std::size_t lit = 0;
+        for (unsigned char c : plain) lit += c > 8;
+        EXPECT_GT(lit, plain.size() / 2);
+    }
+}
+
+}  // namespace
