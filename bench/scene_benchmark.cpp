@@ -32,11 +32,11 @@ struct Scene {
     void (*unload)();      // undoes load between timings
 };
 
-void unload_building_textures() { glDeleteTextures(slot::count, TextureArray); }
+void unload_building_textures() { glDeleteTextures(building_tour::slot::count, building_tour::TextureArray); }
 
 const Scene kScenes[] = {
-    {"building_tour", kWindowWidth, kWindowHeight, InitGL, reshape, render_scene, load_textures,
-     unload_building_textures},
+    {"building_tour", building_tour::kWindowWidth, building_tour::kWindowHeight, building_tour::InitGL,
+     building_tour::reshape, building_tour::render_scene, building_tour::load_textures, unload_building_textures},
 };
 
 // One window per scene, made on first use; its context stays current while the scene is measured.

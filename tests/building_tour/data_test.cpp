@@ -19,6 +19,8 @@
 
 namespace {
 
+using namespace building_tour;
+
 namespace fs = std::filesystem;
 
 bool power_of_two(int32_t n) { return n > 0 && (n & (n - 1)) == 0; }

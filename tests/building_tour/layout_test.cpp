@@ -10,9 +10,12 @@
 #include "gl_recorder.h"
 #include "layout.h"
 #include "shell.h"
+#include "state.h"
 #include "textures.h"
 
 namespace {
+
+using namespace building_tour;
 
 using glrec::Quad;
 using glrec::Vec3;

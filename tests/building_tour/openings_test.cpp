@@ -8,10 +8,12 @@
 #include "gl_recorder.h"
 #include "primitive_checks.h"
 #include "openings.h"
-#include "shell.h"
+#include "state.h"
 #include "textures.h"
 
 namespace {
+
+using namespace building_tour;
 
 using glrec::Vec3;
 constexpr TexList kStraightTex = {{{0, 0}, {1, 0}, {1, 1}, {0, 1}}};

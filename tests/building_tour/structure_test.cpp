@@ -7,11 +7,13 @@
 
 #include "gl_recorder.h"
 #include "primitive_checks.h"
-#include "shell.h"
+#include "state.h"
 #include "structure.h"
 #include "textures.h"
 
 namespace {
+
+using namespace building_tour;
 
 using glrec::Vec3;
 using Range = std::array<float, 2>;

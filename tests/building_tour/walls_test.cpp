@@ -6,11 +6,13 @@
 
 #include "gl_recorder.h"
 #include "primitive_checks.h"
-#include "shell.h"
+#include "state.h"
 #include "textures.h"
 #include "walls.h"
 
 namespace {
+
+using namespace building_tour;
 
 using glrec::Vec3;
 constexpr TexList kUpright = {{{0, 0}, {1, 0}, {1, 1}, {0, 1}}};
