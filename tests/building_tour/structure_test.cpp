@@ -37,6 +37,15 @@ std::vector<glrec::Vertex> vertices() {
     return r;
 }
 
+// Every beam face maps the image straight.
+void expect_all_straight() {
+    for (const auto& q : glrec::recorder().quads())
+        for (int i = 0; i < 4; ++i) {
+            EXPECT_EQ(q.corners[i].s, (i == 1 || i == 2) ? 1 : 0) << "group " << q.primitive << " corner " << i;
+            EXPECT_EQ(q.corners[i].t, i >= 2 ? 1 : 0) << "group " << q.primitive << " corner " << i;
+        }
+}
+
 using Structure = PrimitiveTest;
 using Beams = Structure;
 using Stairs = Structure;
@@ -47,6 +56,7 @@ TEST_F(Beams, BayBeamsStopShortOfBothColumns) {
     ASSERT_EQ(rec.primitives().size(), 3u);
     EXPECT_EQ(rec.count("glBindTexture"), 3u);
     for (const auto& q : rec.quads()) EXPECT_EQ(q.texture(), TextureArray[slot::cimento]);
+    expect_all_straight();
     EXPECT_EQ(group(1).size(), 6u);
     EXPECT_EQ(z_range(0), (Range{0, 2}));
     EXPECT_EQ(z_range(1), (Range{-41, -1}));
@@ -69,6 +79,7 @@ TEST_F(Beams, CornerColumnsFaceOppositeWays) {
 
 TEST_F(Beams, FacadeBeamMirrorsWithItsSide) {
     draw_viga_horizontal(4, 20, 0, 1);
+    expect_all_straight();
     const auto front = vertices();
     EXPECT_EQ(glrec::recorder().count("glBindTexture"), 1u);
     EXPECT_EQ(group(0).size(), 8u);  // the beam and its inner bracket
