@@ -19,19 +19,7 @@ using glrec::Vec3;
 constexpr TexList kStraightTex = {{{0, 0}, {1, 0}, {1, 1}, {0, 1}}};
 constexpr TexList kCrossedTex = {{{0, 0}, {1, 1}, {1, 0}, {0, 1}}};
 
-// Expects the quads of groups first to last to fill exactly the box lo to hi.
-void expect_groups_span(std::size_t first, std::size_t last, Vec3 lo, Vec3 hi) {
-    Vec3 min{1e9f, 1e9f, 1e9f}, max{-1e9f, -1e9f, -1e9f};
-    for (const auto& q : glrec::recorder().quads()) {
-        if (q.primitive < first || q.primitive > last) continue;
-        min = {std::min(min.x, q.min().x), std::min(min.y, q.min().y), std::min(min.z, q.min().z)};
-        max = {std::max(max.x, q.max().x), std::max(max.y, q.max().y), std::max(max.z, q.max().z)};
-    }
-    EXPECT_TRUE(glrec::near(min, lo, 1e-3f)) << min.x << ", " << min.y << ", " << min.z;
-    EXPECT_TRUE(glrec::near(max, hi, 1e-3f)) << max.x << ", " << max.y << ", " << max.z;
-}
-
-// Expects quads first to last (of one group) to fill exactly the box lo to hi.
+// Expects the quads numbered first to last to fill exactly the box lo to hi.
 void expect_quads_span(const std::vector<glrec::Quad>& quads, std::size_t first, std::size_t last, Vec3 lo, Vec3 hi) {
     Vec3 min{1e9f, 1e9f, 1e9f}, max{-1e9f, -1e9f, -1e9f};
     for (std::size_t i = first; i <= last; ++i) {
@@ -42,6 +30,15 @@ void expect_quads_span(const std::vector<glrec::Quad>& quads, std::size_t first,
     EXPECT_TRUE(glrec::near(min, lo, 1e-3f) && glrec::near(max, hi, 1e-3f))
         << "quads " << first << "-" << last << ": " << min.x << ", " << min.y << ", " << min.z << " to " << max.x
         << ", " << max.y << ", " << max.z;
+}
+
+// The same for the quads of groups first to last.
+void expect_groups_span(std::size_t first, std::size_t last, Vec3 lo, Vec3 hi) {
+    std::vector<glrec::Quad> quads;
+    for (const auto& q : glrec::recorder().quads())
+        if (q.primitive >= first && q.primitive <= last) quads.push_back(q);
+    ASSERT_FALSE(quads.empty());
+    expect_quads_span(quads, 0, quads.size() - 1, lo, hi);
 }
 
 using Openings = PrimitiveTest;
