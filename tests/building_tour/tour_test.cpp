@@ -48,8 +48,8 @@ TEST_F(Tour, FirstStageOrbitsTheOriginAndOpensAndClosesTheGates) {
     EXPECT_EQ(angle_door, 0);
 }
 
-// Inside the loop, past the gates and up the stairs: worked out by hand from
-// the stage table, apart from this code.
+// Inside the loop, in the pavilion downstairs and then upstairs: worked out from the
+// stage table independently of this code.
 TEST_F(Tour, CheckpointsInsideTheLoop) {
     steps(1380);
     EXPECT_EQ(cont, 1403);
