@@ -40,7 +40,7 @@ struct Scene {
     const char* view = nullptr;  // which view of the program, when it has several
 };
 
-void unload_building_textures() { glDeleteTextures(slot::count, TextureArray); }
+void unload_building_textures() { glDeleteTextures(building_tour::slot::count, building_tour::TextureArray); }
 void unload_gymnast_textures() { glDeleteTextures(gymnast::slot::count, gymnast::texture_id); }
 
 // The castle world from its start view, and from inside the walls looking
@@ -63,8 +63,8 @@ void castle_plain() {
 void unload_castle_textures() { glDeleteTextures(castle_world::slot::count, castle_world::textureArray); }
 
 const Scene kScenes[] = {
-    {"building_tour", kWindowWidth, kWindowHeight, InitGL, reshape, render_scene, load_textures,
-     unload_building_textures},
+    {"building_tour", building_tour::kWindowWidth, building_tour::kWindowHeight, building_tour::InitGL,
+     building_tour::reshape, building_tour::render_scene, building_tour::load_textures, unload_building_textures},
     {"gymnast", gymnast::kLarguraJanela, gymnast::kAlturaJanela, gymnast::init, gymnast::reshape, gymnast::display,
      gymnast::carregaTexturas, unload_gymnast_textures},
     {"snow_room", snow_room::kWindowWidth, snow_room::kWindowHeight, snow_room::init, snow_room::myReshape,

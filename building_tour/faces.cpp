@@ -2,6 +2,8 @@
 
 #include <GL/gl.h>
 
+namespace building_tour {
+
 namespace {
 
 void put_corner(const TexCoord& tex, float x, float y, float z) {
@@ -22,3 +24,5 @@ void face_y(float y, const FaceCorners& c, const TexturePattern& pattern) {
 void face_z(float z, const FaceCorners& c, const TexturePattern& pattern) {
     for (int i = 0; i < 4; ++i) put_corner(pattern[i], c[i].a, c[i].b, z);
 }
+
+}  // namespace building_tour

@@ -2,6 +2,9 @@
 // Faces, the one shape every building primitive is made of. Each texture
 // pattern gives the texture coordinates of a face's four corners in drawing
 // order, so the image spans the face once.
+
+namespace building_tour {
+
 struct TexCoord {
     float s, t;
 };
@@ -22,3 +25,5 @@ using FaceCorners = PlanePoint[4];
 void face_x(float x, const FaceCorners& corners, const TexturePattern& pattern);
 void face_y(float y, const FaceCorners& corners, const TexturePattern& pattern);
 void face_z(float z, const FaceCorners& corners, const TexturePattern& pattern);
+
+}  // namespace building_tour

@@ -10,6 +10,8 @@
 #include "textures.h"
 #include "walls.h"
 
+namespace building_tour {
+
 namespace {
 
 // ---------------------------------------------------------------------------
@@ -421,3 +423,5 @@ void draw_centro() {
     draw_rows(kPavilionFloors);
     draw_rows(kPavilionWalls);
 }
+
+}  // namespace building_tour

@@ -5,8 +5,10 @@
 #include <cstddef>
 
 #include "faces.h"
-#include "shell.h"
+#include "state.h"
 #include "textures.h"
+
+namespace building_tour {
 
 namespace {
 
@@ -206,3 +208,5 @@ void draw_window_corredor(float x, float y, float z) {
     set_building_material();
     draw_glass(x, y, z, kCorridorOpening);
 }
+
+}  // namespace building_tour

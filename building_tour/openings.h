@@ -3,6 +3,9 @@
 // gates open and close together.
 
 // Gate pieces; each binds slot 0.
+
+namespace building_tour {
+
 void draw_col_gate(float x, float y, float z);
 void draw_lin_gate(float x, float y, float z);
 void draw_top_gate(float x, float y, float z);
@@ -15,3 +18,5 @@ void draw_door_master(float x, float y, float z, int dir);
 void draw_window_N(float x, float y, float z);
 // A high corridor window, open from y + 7 to y + 10.
 void draw_window_corredor(float x, float y, float z);
+
+}  // namespace building_tour

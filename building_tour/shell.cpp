@@ -3,18 +3,18 @@
 #include <GL/glu.h>
 #include <GL/glut.h>
 
-#include <cmath>
 #include <cstdlib>
 
+#include "frame_clock.h"
 #include "layout.h"
+#include "state.h"
 #include "structure.h"
 #include "textures.h"
 #include "tour.h"
 
-namespace {
+namespace building_tour {
 
-constexpr float kStartEye[3] = {0, 25, 80};
-constexpr float kStartTarget[3] = {0, 0, 0};
+namespace {
 
 constexpr float kFieldOfView = 100;
 constexpr double kNearPlane = 0.1;
@@ -29,10 +29,6 @@ constexpr float kMoveStep = 1;
 constexpr float kTurnStep = 0.05f;
 constexpr int kRotationStep = 5;
 constexpr float kDoorStep = 1;
-
-// OpenGL accepts shininess from 0 to 128 and ignores anything else.
-constexpr float kShininess = 180;
-constexpr float kMaxShininess = 128;
 
 constexpr unsigned char kEsc = 27;
 constexpr int kAxisY = 2;
@@ -56,18 +52,6 @@ void draw_ground(bool textured) {
     glPopMatrix();
 }
 
-void move_camera(float dx, float dy, float dz) {
-    x_pos += dx;
-    y_pos += dy;
-    z_pos += dz;
-    x_dir += dx;
-    y_dir += dy;
-    z_dir += dz;
-}
-
-// Truncating remainder: the result keeps the sign of the dividend.
-int turn_scene(int degrees, int step) { return (degrees + step) % 360; }
-
 // Site frame: the pavilion and its stairs; both wings are placed from here too.
 constexpr float kSiteOffset[3] = {0, 0, 57};
 constexpr float kStairAt[3] = {0, 0, -31};
@@ -89,44 +73,6 @@ void draw_wing(const float (&at)[3], bool with_gates) {
 }
 
 }  // namespace
-
-float x_pos = kStartEye[0], y_pos = kStartEye[1], z_pos = kStartEye[2];
-float x_dir = kStartTarget[0], y_dir = kStartTarget[1], z_dir = kStartTarget[2];
-float angle_door = 0;
-int rodarx = 0, rodary = 0, rodarz = 0;
-bool test = false;
-double cont = 0;
-
-GLfloat lightPosition[4] = {0, 80, -50, 1};
-GLfloat lightAmbient[4] = {0.5f, 0.5f, 0.5f, 1};
-GLfloat lightDiffuse[4] = {10, 10, 10, 1};
-GLfloat lightSpecular[4] = {10, 10, 10, 1};
-GLfloat floorColor[4] = {1, 1, 0, 0};
-
-void reset_camera() {
-    x_pos = kStartEye[0];
-    y_pos = kStartEye[1];
-    z_pos = kStartEye[2];
-    x_dir = kStartTarget[0];
-    y_dir = kStartTarget[1];
-    z_dir = kStartTarget[2];
-}
-
-void reset_state() {
-    reset_camera();
-    angle_door = 0;
-    rodarx = rodary = rodarz = 0;
-    test = false;
-    cont = 0;
-}
-
-void set_building_material() {
-    glMaterialfv(GL_FRONT, GL_SPECULAR, floorColor);
-    glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE, lightDiffuse);
-    // A shininess out of range would be rejected with GL_INVALID_VALUE on every
-    // frame and leave the default 0 in force; skip it and keep that 0.
-    if (kShininess <= kMaxShininess) glMaterialf(GL_FRONT, GL_SHININESS, kShininess);
-}
 
 void InitGL() {
     glShadeModel(GL_SMOOTH);
@@ -206,12 +152,12 @@ void keyboard(unsigned char key, int, int) {
         case '3': rotaciona(x_dir, y_dir, z_dir, x_pos, y_pos, z_pos, -kTurnStep, kAxisY); break;
         case 'd': angle_door += kDoorStep; break;
         case 'D': angle_door -= kDoorStep; break;
-        case 'X': rodarx = turn_scene(rodarx, kRotationStep); break;
-        case 'x': rodarx = turn_scene(rodarx, -kRotationStep); break;
-        case 'Y': rodary = turn_scene(rodary, kRotationStep); break;
-        case 'y': rodary = turn_scene(rodary, -kRotationStep); break;
-        case 'Z': rodarz = turn_scene(rodarz, kRotationStep); break;
-        case 'z': rodarz = turn_scene(rodarz, -kRotationStep); break;
+        case 'X': turn_scene(rodarx, kRotationStep); break;
+        case 'x': turn_scene(rodarx, -kRotationStep); break;
+        case 'Y': turn_scene(rodary, kRotationStep); break;
+        case 'y': turn_scene(rodary, -kRotationStep); break;
+        case 'Z': turn_scene(rodarz, kRotationStep); break;
+        case 'z': turn_scene(rodarz, -kRotationStep); break;
         case 'R':
         case 'r':
             reset_camera();
@@ -219,7 +165,6 @@ void keyboard(unsigned char key, int, int) {
             return;
         case 'A':
         case 'a':
-            glutIdleFunc(test ? nullptr : apresentacao);
             test = !test;
             return;
         default: return;
@@ -227,28 +172,13 @@ void keyboard(unsigned char key, int, int) {
     glutPostRedisplay();
 }
 
-void rotaciona(float& cx, float& cy, float& cz, float& px, float& py, float& pz, float angle, int axis) {
-    const double c = std::cos(static_cast<double>(angle));
-    const double s = std::sin(static_cast<double>(angle));
-    switch (axis) {
-        case 1: {
-            const double dy = double{py} - cy, dz = double{pz} - cz;
-            py = static_cast<float>(cy + (c * dy - s * dz));
-            pz = static_cast<float>(cz + (s * dy + c * dz));
-            break;
-        }
-        case 2: {
-            const double dx = double{px} - cx, dz = double{pz} - cz;
-            px = static_cast<float>(cx + (c * dx + s * dz));
-            pz = static_cast<float>(cz + (-s * dx + c * dz));
-            break;
-        }
-        case 3: {
-            const double dx = double{px} - cx, dy = double{py} - cy;
-            px = static_cast<float>(cx + (c * dx - s * dy));
-            py = static_cast<float>(cy + (s * dx + c * dy));
-            break;
-        }
-        default: break;
-    }
+void display() {
+    // The clock is the frame's one timer: it paces frames to 60 a second and
+    // says how many 1/60 s steps of the tour are due before this picture.
+    static FrameClock clock;
+    advance_tour(clock.begin_frame());
+    render_scene();
+    clock.end_frame();
 }
+
+}  // namespace building_tour

@@ -5,6 +5,8 @@
 #include "faces.h"
 #include "textures.h"
 
+namespace building_tour {
+
 namespace {
 
 // Storey beams: 3 wide, 4 deep under each of the two floor levels.
@@ -296,3 +298,5 @@ void draw_escada(float x, float y, float z) {
     draw_tampa_L_escada(x, y, z);
     draw_tampa_F_escada(x, y, z);
 }
+
+}  // namespace building_tour

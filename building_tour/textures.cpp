@@ -2,6 +2,8 @@
 
 #include "bmp_texture.h"
 
+namespace building_tour {
+
 unsigned int TextureArray[slot::count];
 
 void load_textures() {
@@ -9,3 +11,5 @@ void load_textures() {
 }
 
 void bind_slot(int s) { glBindTexture(GL_TEXTURE_2D, TextureArray[s]); }
+
+}  // namespace building_tour

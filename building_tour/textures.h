@@ -3,6 +3,8 @@
 
 #include <GL/gl.h>
 
+namespace building_tour {
+
 namespace slot {
 constexpr int image = 0;               // ground; gate pieces and window frames
 constexpr int muro1 = 1;               // facade wall panels
@@ -32,3 +34,5 @@ void load_textures();
 
 // Binds one slot of TextureArray to GL_TEXTURE_2D.
 void bind_slot(int s);
+
+}  // namespace building_tour

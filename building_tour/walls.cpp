@@ -5,6 +5,8 @@
 #include "faces.h"
 #include "textures.h"
 
+namespace building_tour {
+
 namespace {
 
 constexpr int kNoSlot = -1;  // draws with the texture the caller bound last
@@ -93,3 +95,5 @@ void draw_faixa_horizontal(float x, float y, float z) {
 
 void draw_chao(float x, float y, float z) { draw_tile(x, y, z, kTileWidth); }
 void draw_chao_meio(float x, float y, float z) { draw_tile(x, y, z, kMiddleTileWidth); }
+
+}  // namespace building_tour

@@ -4,9 +4,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstring>
+#include <new>
 
 #include <stb_image.h>
 
@@ -202,9 +204,7 @@ std::vector<unsigned char> canonical_file(const unsigned char* data, const Layou
     return out;
 }
 
-}  // namespace
-
-BmpResult bmp_decode(const unsigned char* data, std::size_t size) {
+BmpResult decode(const unsigned char* data, std::size_t size) {
     if (size == 0) return failure("empty file");
     Layout layout;
     std::string error = read_layout(data, size, layout);
@@ -214,7 +214,10 @@ BmpResult bmp_decode(const unsigned char* data, std::size_t size) {
     const std::vector<unsigned char> file = canonical_file(data, layout);
     int w = 0, h = 0, channels = 0;
     unsigned char* rgb = stbi_load_from_memory(file.data(), static_cast<int>(file.size()), &w, &h, &channels, 3);
-    if (!rgb) return failure(std::string("cannot decode image: ") + stbi_failure_reason());
+    if (!rgb) {
+        const std::string reason = stbi_failure_reason();
+        return failure(reason == "outofmem" ? "out of memory" : "cannot decode image: " + reason);
+    }
     if (w != layout.width || h != static_cast<int>(layout.rows)) {
         stbi_image_free(rgb);
         return failure("cannot decode image: size mismatch");
@@ -235,34 +238,56 @@ BmpResult bmp_decode(const unsigned char* data, std::size_t size) {
     return result;
 }
 
-BmpResult bmp_read_file(const char* path) {
-    struct stat info;
-    if (stat(path, &info) != 0)
-        return failure(errno == ENOENT || errno == ENOTDIR ? "no such file" : "cannot read file");
-    if (S_ISDIR(info.st_mode)) return failure("is a directory");
-    if (info.st_size > INT_MAX) return failure("file too large");
+// The whole file, read through one descriptor so that what is checked is what is read.
+BmpResult read_file(const char* path) {
+    // Non-blocking, so that opening a pipe with no writer returns at once.
+    const int fd = open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return failure(errno == ENOENT || errno == ENOTDIR ? "no such file" : std::strerror(errno));
+    struct Closer {
+        int fd;
+        ~Closer() { close(fd); }
+    } closer{fd};
 
-    const int fd = open(path, O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return failure("cannot read file");
-    // Read to the end rather than trusting the size: some files report none.
-    // One spare byte so that the end is seen without growing the buffer.
+    struct stat info;
+    if (fstat(fd, &info) != 0) return failure(std::strerror(errno));
+    if (S_ISDIR(info.st_mode)) return failure("is a directory");
+    if (!S_ISREG(info.st_mode)) return failure("not a regular file");
+    if (info.st_size > kBmpMaxFileBytes) return failure("file too large");
+
+    // Read to the end rather than trusting the size: some files report none,
+    // and a file may grow meanwhile. One spare byte shows the end without
+    // growing the buffer, and one past the limit shows a file too large.
     std::vector<unsigned char> bytes(static_cast<std::size_t>(info.st_size) + 1);
     std::size_t used = 0;
     for (;;) {
         if (used == bytes.size()) {
-            if (used > static_cast<std::size_t>(INT_MAX)) break;  // bmp_decode refuses it
-            bytes.resize(used * 2);
+            if (used > static_cast<std::size_t>(kBmpMaxFileBytes)) return failure("file too large");
+            bytes.resize(std::min(used * 2, static_cast<std::size_t>(kBmpMaxFileBytes) + 1));
         }
         const ssize_t got = read(fd, bytes.data() + used, bytes.size() - used);
         if (got < 0 && errno == EINTR) continue;
-        if (got < 0) {
-            close(fd);
-            return failure("cannot read file");
-        }
+        if (got < 0) return failure(std::strerror(errno));
         if (got == 0) break;
         used += static_cast<std::size_t>(got);
     }
-    close(fd);
     if (used == 0) return failure("empty file");
-    return bmp_decode(bytes.data(), used);
+    return decode(bytes.data(), used);
+}
+
+}  // namespace
+
+BmpResult bmp_decode(const unsigned char* data, std::size_t size) {
+    try {
+        return decode(data, size);
+    } catch (const std::bad_alloc&) {
+        return failure("out of memory");
+    }
+}
+
+BmpResult bmp_read_file(const char* path) {
+    try {
+        return read_file(path);
+    } catch (const std::bad_alloc&) {
+        return failure("out of memory");
+    }
 }

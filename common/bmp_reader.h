@@ -29,8 +29,15 @@ struct BmpResult {
 // Largest image accepted, in pixels (width times height).
 constexpr int64_t kBmpMaxPixels = int64_t{8192} * 8192;
 
+// Largest file read: the largest image at 4 bytes a pixel, with room for any
+// headers, palette and gap before the rows. Nothing longer is read.
+constexpr int64_t kBmpMaxFileBytes = 4 * kBmpMaxPixels + 64 * 1024;
+
 // Accepts uncompressed 1, 4, 8 (palette), 16, 24 and 32-bit files, bit
 // fields at 16 and 32 bits, bottom-up or top-down, with any of the usual
 // header sizes. A palette index past the stored palette refuses the image.
+// Running out of memory is one more reason ("out of memory"), never an exception.
 BmpResult bmp_decode(const unsigned char* data, std::size_t size);
+// Regular files only: a pipe or a device is refused without being read. Other
+// failures give the system's reason ("Permission denied", ...).
 BmpResult bmp_read_file(const char* path);

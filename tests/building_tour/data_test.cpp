@@ -19,6 +19,8 @@
 
 namespace {
 
+using namespace building_tour;
+
 namespace fs = std::filesystem;
 
 bool power_of_two(int32_t n) { return n > 0 && (n & (n - 1)) == 0; }
@@ -43,8 +45,19 @@ void write_bytes(const fs::path& path, const std::vector<unsigned char>& bytes) 
     file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
 
+// The names users give their own pictures, in slot order: written out here
+// once, so that a change to the program's table cannot pass unnoticed.
+constexpr const char* kUserFileNames[] = {
+    "texture/image.bmp",  "texture/muro1.bmp",          "texture/muro_tira.bmp",
+    "texture/cimento.bmp", "texture/branco.bmp",        "texture/vidro.bmp",
+    "texture/muro2.bmp",  "texture/muro_tira_lado.bmp", "texture/muro_superior_porta.bmp",
+    "texture/cimento2.bmp", "texture/grafiato.bmp",
+};
+
 TEST(StandInTextures, EveryTextureBesideTheProgramIsARealPicture) {
-    for (const char* file : kTextureFiles) {
+    ASSERT_EQ(std::size(kUserFileNames), std::size(kTextureFiles));
+    for (std::size_t s = 0; s < std::size(kUserFileNames); ++s) EXPECT_STREQ(kTextureFiles[s], kUserFileNames[s]);
+    for (const char* file : kUserFileNames) {
         SCOPED_TRACE(file);
         const BmpResult result = bmp_read_file(file);
         ASSERT_TRUE(result.image) << result.error;

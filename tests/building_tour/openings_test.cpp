@@ -8,25 +8,37 @@
 #include "gl_recorder.h"
 #include "primitive_checks.h"
 #include "openings.h"
-#include "shell.h"
+#include "state.h"
 #include "textures.h"
 
 namespace {
+
+using namespace building_tour;
 
 using glrec::Vec3;
 constexpr TexList kStraightTex = {{{0, 0}, {1, 0}, {1, 1}, {0, 1}}};
 constexpr TexList kCrossedTex = {{{0, 0}, {1, 1}, {1, 0}, {0, 1}}};
 
-// Expects the quads of groups first to last to fill exactly the box lo to hi.
-void expect_groups_span(std::size_t first, std::size_t last, Vec3 lo, Vec3 hi) {
+// Expects the quads numbered first to last to fill exactly the box lo to hi.
+void expect_quads_span(const std::vector<glrec::Quad>& quads, std::size_t first, std::size_t last, Vec3 lo, Vec3 hi) {
     Vec3 min{1e9f, 1e9f, 1e9f}, max{-1e9f, -1e9f, -1e9f};
-    for (const auto& q : glrec::recorder().quads()) {
-        if (q.primitive < first || q.primitive > last) continue;
+    for (std::size_t i = first; i <= last; ++i) {
+        const glrec::Quad& q = quads.at(i);
         min = {std::min(min.x, q.min().x), std::min(min.y, q.min().y), std::min(min.z, q.min().z)};
         max = {std::max(max.x, q.max().x), std::max(max.y, q.max().y), std::max(max.z, q.max().z)};
     }
-    EXPECT_TRUE(glrec::near(min, lo, 1e-3f)) << min.x << ", " << min.y << ", " << min.z;
-    EXPECT_TRUE(glrec::near(max, hi, 1e-3f)) << max.x << ", " << max.y << ", " << max.z;
+    EXPECT_TRUE(glrec::near(min, lo, 1e-3f) && glrec::near(max, hi, 1e-3f))
+        << "quads " << first << "-" << last << ": " << min.x << ", " << min.y << ", " << min.z << " to " << max.x
+        << ", " << max.y << ", " << max.z;
+}
+
+// The same for the quads of groups first to last.
+void expect_groups_span(std::size_t first, std::size_t last, Vec3 lo, Vec3 hi) {
+    std::vector<glrec::Quad> quads;
+    for (const auto& q : glrec::recorder().quads())
+        if (q.primitive >= first && q.primitive <= last) quads.push_back(q);
+    ASSERT_FALSE(quads.empty());
+    expect_quads_span(quads, 0, quads.size() - 1, lo, hi);
 }
 
 using Openings = PrimitiveTest;
@@ -46,6 +58,15 @@ TEST_F(Gates, ClosedGateIsAFrameWithBothLeavesInItsPlane) {
     expect_groups_span(0, kLastGroup, {10, 2, 4.6f}, {30, 22, 5});
     expect_groups_span(kLeftLeaf, kRightLeaf - 1, {10, 2, 4.6f}, {19.7f, 19, 5});
     expect_groups_span(kRightLeaf, kLastGroup, {20.4f, 2, 4.6f}, {30, 19, 5});
+    // Rails, lintels and posts show the image turned on their tops and
+    // undersides; the stiles' ends (0.6 wide, at the leaves' foot and head)
+    // and every upright face, straight.
+    for (const auto& q : rec.quads()) {
+        const bool stile_end = q.max().x - q.min().x < 1 && q.min().y < 19 + 1e-4f;
+        const bool bar_top = q.max().y - q.min().y < 1e-4f && !stile_end;
+        EXPECT_EQ(q.corners[1].s, bar_top ? 0 : 1) << q.min().x << ", " << q.min().y;
+        EXPECT_EQ(q.corners[3].s, bar_top ? 1 : 0) << q.min().x << ", " << q.min().y;
+    }
     // The left leaf's bottom rail (after the 16 frame quads) has its underside turned.
     expect_quad(rec.quads()[16 + 2], {{{10.6f, 2, 5}, {10.6f, 2, 4.6f}, {19.1f, 2, 4.6f}, {19.1f, 2, 5}}},
                 {{{0, 0}, {0, 1}, {1, 1}, {1, 0}}});
@@ -89,6 +110,10 @@ TEST_F(Windows, FrameUsesTheImageAndGlassTheGlassWhateverWasBound) {
                 kStraightTex);
     expect_quad(quads[12], {{{2, 6.9f, -0.4f}, {18, 6.9f, -0.4f}, {18, 6.9f, -0.6f}, {2, 6.9f, -0.6f}}},
                 kStraightTex);
+    // Both mullions over the full height and the transom across, each a box of four faces.
+    expect_quads_span(quads, 4, 7, {7, 0, -0.6f}, {7.4f, 10, -0.4f});
+    expect_quads_span(quads, 8, 11, {12.2f, 0, -0.6f}, {12.6f, 10, -0.4f});
+    expect_quads_span(quads, 12, 15, {2, 6.9f, -0.6f}, {18, 7.1f, -0.4f});
 }
 
 TEST_F(Windows, CorridorWindowOpensAboveSevenAndSetsTheBrightMaterial) {

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "gl_recorder.h"
-#include "shell.h"
+#include "state.h"
 #include "textures.h"
 
 using TexList = std::array<std::array<float, 2>, 4>;
@@ -27,8 +27,8 @@ class PrimitiveTest : public ::testing::Test {
 protected:
     void SetUp() override {
         glrec::recorder().reset();
-        reset_state();
-        glGenTextures(slot::count, TextureArray);
+        building_tour::reset_state();
+        glGenTextures(building_tour::slot::count, building_tour::TextureArray);
         glrec::recorder().clear_recording();
     }
 };

@@ -11,9 +11,12 @@
 
 #include "bmp_writer.h"
 #include "gl_recorder.h"
+#include "state.h"
 #include "textures.h"
 
 namespace {
+
+using namespace building_tour;
 
 namespace fs = std::filesystem;
 
@@ -448,7 +451,7 @@ TEST_F(ShellFrame, SecondGroundPassAndEverythingAfterHaveTheBrightMaterial) {
         EXPECT_EQ(v.front.diffuse, bright);
         EXPECT_EQ(v.back.ambient, bright);
         EXPECT_EQ(v.back.diffuse, bright);
-        EXPECT_EQ(v.front.shininess, 0);  // 180 is out of range and skipped
+        EXPECT_EQ(v.front.shininess, 0);  // the default: 180 is out of range and never sent
     }
     EXPECT_EQ(rec.front_material().ambient, bright);
 

@@ -7,11 +7,13 @@
 
 #include "gl_recorder.h"
 #include "primitive_checks.h"
-#include "shell.h"
+#include "state.h"
 #include "structure.h"
 #include "textures.h"
 
 namespace {
+
+using namespace building_tour;
 
 using glrec::Vec3;
 using Range = std::array<float, 2>;
@@ -35,6 +37,15 @@ std::vector<glrec::Vertex> vertices() {
     return r;
 }
 
+// Every beam face maps the image straight.
+void expect_all_straight() {
+    for (const auto& q : glrec::recorder().quads())
+        for (int i = 0; i < 4; ++i) {
+            EXPECT_EQ(q.corners[i].s, (i == 1 || i == 2) ? 1 : 0) << "group " << q.primitive << " corner " << i;
+            EXPECT_EQ(q.corners[i].t, i >= 2 ? 1 : 0) << "group " << q.primitive << " corner " << i;
+        }
+}
+
 using Structure = PrimitiveTest;
 using Beams = Structure;
 using Stairs = Structure;
@@ -45,6 +56,7 @@ TEST_F(Beams, BayBeamsStopShortOfBothColumns) {
     ASSERT_EQ(rec.primitives().size(), 3u);
     EXPECT_EQ(rec.count("glBindTexture"), 3u);
     for (const auto& q : rec.quads()) EXPECT_EQ(q.texture(), TextureArray[slot::cimento]);
+    expect_all_straight();
     EXPECT_EQ(group(1).size(), 6u);
     EXPECT_EQ(z_range(0), (Range{0, 2}));
     EXPECT_EQ(z_range(1), (Range{-41, -1}));
@@ -67,6 +79,7 @@ TEST_F(Beams, CornerColumnsFaceOppositeWays) {
 
 TEST_F(Beams, FacadeBeamMirrorsWithItsSide) {
     draw_viga_horizontal(4, 20, 0, 1);
+    expect_all_straight();
     const auto front = vertices();
     EXPECT_EQ(glrec::recorder().count("glBindTexture"), 1u);
     EXPECT_EQ(group(0).size(), 8u);  // the beam and its inner bracket
@@ -113,44 +126,63 @@ TEST_F(Stairs, AStepDrawsWithTheCallersTextureInThreePatterns) {
                 {{{0, 0}, {0, 1}, {1, 1}, {1, 0}}});
 }
 
-// Groups of the stair block: two low steps, landing, five steps, landing,
-// plinths, nine steps of the second flight, top step, end walls, stairwell,
-// the two side panels.
-constexpr std::size_t kUpperFlight = 3, kSecondFlight = 10, kGroups = 24;
+// Height of the highest face looking up over (x, z): what a foot stands on.
+float standing_height(const std::vector<glrec::Quad>& quads, float x, float z) {
+    float top = -1;
+    for (const auto& q : quads)
+        if (q.max().y - q.min().y < 1e-4f && q.min().x < x && x < q.max().x && q.min().z < z && z < q.max().z)
+            top = std::max(top, q.max().y);
+    return top;
+}
 
-TEST_F(Stairs, FlightsRiseOneThreeAndMoveTwo) {
+// Top edge of an upright panel where it passes the given x (plane z) or z (plane x).
+float panel_top(const std::vector<glrec::Quad>& panel, float along, bool along_x) {
+    float top = -1;
+    for (const auto& q : panel) {
+        const float lo = along_x ? q.min().x : q.min().z, hi = along_x ? q.max().x : q.max().z;
+        if (lo < along && along < hi) top = std::max(top, q.max().y);
+    }
+    return top;
+}
+
+constexpr float kRise = 1.3f;
+
+TEST_F(Stairs, TreadsAndLandingsClimbOneRiseAtATimeAndThePanelsFollowThem) {
     draw_escada(0, 0, -31);
     const auto& rec = glrec::recorder();
     EXPECT_EQ(rec.count("glBindTexture"), 1u);
-    ASSERT_EQ(rec.primitives().size(), kGroups);
-    EXPECT_EQ(rec.quads().size(), 85u);
     for (const auto& q : rec.quads()) EXPECT_EQ(q.texture(), TextureArray[slot::grafiato]);
 
-    const auto first_tread = group(0)[0];
-    EXPECT_EQ(first_tread.min().x, 22);
-    EXPECT_EQ(first_tread.max().x, 24);
-    EXPECT_FLOAT_EQ(first_tread.min().y, 1.3f);
+    // The two side panels are drawn last, the second flight's first.
+    const std::size_t groups = rec.primitives().size();
+    std::vector<glrec::Quad> steps, side_panel, front_panel;
+    for (const auto& q : rec.quads())
+        (q.primitive == groups - 2 ? side_panel : q.primitive == groups - 1 ? front_panel : steps).push_back(q);
 
-    auto expect_next_step = [](std::size_t g, Vec3 move) {
-        const auto a = group(g)[0], b = group(g + 1)[0];
-        for (int i = 0; i < 4; ++i) {
-            const Vec3 p = a.corners[i].scene;
-            EXPECT_TRUE(glrec::near(b.corners[i].scene, {p.x + move.x, p.y + move.y, p.z + move.z}))
-                << "group " << g << " corner " << i;
-        }
+    // Up the first flight towards -x along the middle of its run (z -41),
+    // across the upper landing, then up the second flight towards -z at x -11.
+    struct Probe {
+        float x, z;
+        int rises;
     };
-    expect_next_step(0, {-2, 1.3f, 0});
-    for (std::size_t g = kUpperFlight; g < kUpperFlight + 4; ++g) expect_next_step(g, {-2, 1.3f, 0});
-    for (std::size_t g = kSecondFlight; g < kSecondFlight + 8; ++g) expect_next_step(g, {0, 1.3f, -2});
+    const Probe walk[] = {
+        {23, -41, 1}, {21, -41, 2}, {14, -41, 3}, {7, -41, 4},   {5, -41, 5},   {3, -41, 6},
+        {1, -41, 7},  {-1, -41, 8}, {-11, -41, 9}, {-11, -52, 10}, {-11, -54, 11}, {-11, -56, 12},
+        {-11, -58, 13}, {-11, -60, 14}, {-11, -62, 15}, {-11, -64, 16}, {-11, -66, 17}, {-11, -68, 18},
+    };
+    for (const Probe& p : walk)
+        EXPECT_NEAR(standing_height(steps, p.x, p.z), p.rises * kRise, 1e-4f) << "at " << p.x << ", " << p.z;
+    // The top step ends level with the first floor.
+    EXPECT_NEAR(standing_height(steps, -11, -70), 24, 1e-4f);
 
-    // The first flight meets the second landing; the top step is level with the first floor.
-    EXPECT_FLOAT_EQ(group(kUpperFlight + 4)[0].min().y, 10.4f);
-    EXPECT_FLOAT_EQ(group(kUpperFlight + 5)[0].min().y, 11.7f);
-    const auto turn = group(kSecondFlight)[0];  // the second flight starts at the landing's back edge
-    EXPECT_EQ(turn.max().z, -51);
-    EXPECT_EQ(turn.min().z, -53);
-    EXPECT_FLOAT_EQ(turn.min().y, 13);
-    EXPECT_FLOAT_EQ(group(kSecondFlight + 9)[0].min().y, 24);
+    // The first flight's panel (plane z -31) runs one rise under the treads;
+    // the second flight's (plane x -20) follows them.
+    for (float x : {7.f, 5.f, 3.f, 1.f, -1.f})
+        EXPECT_NEAR(panel_top(front_panel, x, true), standing_height(steps, x, -41) - kRise, 1e-4f) << "x " << x;
+    for (float z : {-41.f, -52.f, -54.f, -56.f, -58.f, -60.f, -62.f, -64.f, -66.f, -68.f, -70.f})
+        EXPECT_NEAR(panel_top(side_panel, z, false), standing_height(steps, -11, z), 1e-4f) << "z " << z;
+    for (const auto& q : front_panel) EXPECT_NEAR(q.min().z, -31, 1e-4f);
+    for (const auto& q : side_panel) EXPECT_NEAR(q.min().x, -20, 1e-4f);
 }
 
 }  // namespace

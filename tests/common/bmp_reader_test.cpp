@@ -1,13 +1,17 @@
 #include "bmp_reader.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cerrno>
 #include <climits>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <memory>
 
 #include "bmp_writer.h"
 
@@ -88,7 +92,13 @@ Bytes build(const Layout& l) {
     return out;
 }
 
-BmpResult decode(const Bytes& b) { return bmp_decode(b.data(), b.size()); }
+// From a buffer of exactly the file's size, so that a read past its end is
+// caught by AddressSanitizer rather than landing in a vector's spare capacity.
+BmpResult decode(const Bytes& b) {
+    const std::unique_ptr<unsigned char[]> exact(new unsigned char[b.size()]);
+    std::copy(b.begin(), b.end(), exact.get());
+    return bmp_decode(exact.get(), b.size());
+}
 
 Rgb pixel(const BmpImage& image, int x, int y) {
     const unsigned char* p = image.row(y) + 3 * x;
@@ -314,10 +324,31 @@ TEST_F(BmpReaderFile, ReportsWhyThereIsNoImage) {
     EXPECT_EQ(bmp_read_file(write("empty.bmp", {}).c_str()).error, "empty file");
     EXPECT_EQ(bmp_read_file(write("photo.bmp", {0x89, 'P', 'N', 'G', '\r', '\n', 0x1a, '\n', 0, 0}).c_str()).error,
               "not a BMP file");
-    // Opens, but every read fails (unreadable even to root, unlike a chmod 000 file).
+    // Opens, but every read fails: the system's reason.
     if (std::filesystem::exists("/proc/self/mem")) {
-        EXPECT_EQ(bmp_read_file("/proc/self/mem").error, "cannot read file");
+        EXPECT_EQ(bmp_read_file("/proc/self/mem").error, std::string(std::strerror(EIO)));
     }
+}
+
+// Each is refused at once, without waiting on a writer or reading without end.
+TEST_F(BmpReaderFile, OnlyRegularFilesOfAnImagesSizeAreRead) {
+    const std::filesystem::path pipe = dir_ / "pipe.bmp";
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    EXPECT_EQ(bmp_read_file(pipe.c_str()).error, "not a regular file");
+
+    const std::filesystem::path zero = dir_ / "zero.bmp";
+    std::filesystem::create_symlink("/dev/zero", zero);
+    EXPECT_EQ(bmp_read_file(zero.c_str()).error, "not a regular file");
+
+    const std::filesystem::path loop_a = dir_ / "a.bmp", loop_b = dir_ / "b.bmp";
+    std::filesystem::create_symlink(loop_b, loop_a);
+    std::filesystem::create_symlink(loop_a, loop_b);
+    EXPECT_EQ(bmp_read_file(loop_a.c_str()).error, std::strerror(ELOOP));
+
+    // One byte longer than the largest image can need (sparse: nothing is written).
+    const std::string big = write("big.bmp", bmp_encode(1, 1, {kRed}));
+    std::filesystem::resize_file(big, kBmpMaxFileBytes + 1);
+    EXPECT_EQ(bmp_read_file(big.c_str()).error, "file too large");
 }
 
 }  // namespace

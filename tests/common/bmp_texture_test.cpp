@@ -1,8 +1,10 @@
 #include "bmp_texture.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <set>
@@ -17,12 +19,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The eleven images of the building, under their own names.
-constexpr const char* kBuildingFiles[] = {
-    "image.bmp", "muro1.bmp", "muro_tira.bmp", "cimento.bmp", "branco.bmp", "vidro.bmp",
-    "muro2.bmp", "muro_tira_lado.bmp", "muro_superior_porta.bmp", "cimento2.bmp", "grafiato.bmp",
-};
-constexpr int kSlots = sizeof kBuildingFiles / sizeof kBuildingFiles[0];
+// A table the size of the building's.
+constexpr int kSlots = 11;
 
 std::vector<Rgb> gradient(int width, int height) {
     std::vector<Rgb> pixels;
@@ -31,6 +29,17 @@ std::vector<Rgb> gradient(int width, int height) {
             pixels.push_back({static_cast<unsigned char>(x), static_cast<unsigned char>(y),
                               static_cast<unsigned char>(x + y)});
     return pixels;
+}
+
+// In a death test's child: room for what the process holds now and 16 MiB more.
+void load_with_little_memory(const std::string& path) {
+    long pages = 0;
+    std::ifstream("/proc/self/statm") >> pages;
+    const rlim_t limit = static_cast<rlim_t>(pages) * sysconf(_SC_PAGESIZE) + (16 << 20);
+    const rlimit address_space{limit, limit};
+    if (setrlimit(RLIMIT_AS, &address_space) != 0) std::exit(2);
+    unsigned int table[1] = {};
+    BMP_Texture(table, const_cast<char*>(path.c_str()), 0);
 }
 
 class BmpTextureTest : public ::testing::Test {
@@ -55,7 +64,7 @@ protected:
 TEST_F(BmpTextureTest, ElevenFilesGetElevenDistinctNames) {
     unsigned int table[kSlots] = {};
     std::vector<std::string> paths;
-    for (const char* name : kBuildingFiles) paths.push_back(write(name, 8, 8));
+    for (int slot = 0; slot < kSlots; ++slot) paths.push_back(write("slot" + std::to_string(slot) + ".bmp", 8, 8));
 
     for (int slot = 0; slot < kSlots; ++slot) BMP_Texture(table, paths[slot].data(), slot);
 
@@ -127,6 +136,43 @@ TEST_F(BmpTextureTest, UnreadableFileEndsProgramWithReason) {
     unsigned int table[1] = {};
     EXPECT_EXIT(BMP_Texture(table, const_cast<char*>(path.c_str()), 0), ::testing::ExitedWithCode(1),
                 "cannot load texture \".*text\\.bmp\": not a BMP file\n$");
+}
+
+TEST_F(BmpTextureTest, PermissionDeniedGivesTheSystemsReason) {
+    const std::string path = write("locked.bmp", 2, 2);
+    fs::permissions(path, fs::perms::none);
+    unsigned int table[1] = {};
+    EXPECT_EXIT(
+        {
+            // Root reads any file; the refusal needs an ordinary user.
+            if (geteuid() == 0 && setuid(65534) != 0) std::exit(2);
+            BMP_Texture(table, const_cast<char*>(path.c_str()), 0);
+        },
+        ::testing::ExitedWithCode(1), "cannot load texture \".*locked\\.bmp\": Permission denied\n$");
+}
+
+TEST_F(BmpTextureTest, ImageWiderThanTheTextureLimitIsRefusedBeforeUpload) {
+    GLint max_side = 0;
+    glGetIntegerv(GL_MAX_TEXTURE_SIZE, &max_side);
+    ASSERT_GT(max_side, 0);
+    const std::string path = write("wide.bmp", max_side + 1, 1);
+    unsigned int table[1] = {};
+    EXPECT_EXIT(BMP_Texture(table, const_cast<char*>(path.c_str()), 0), ::testing::ExitedWithCode(1),
+                "cannot load texture \".*wide\\.bmp\": image too large for this OpenGL \\(" +
+                    std::to_string(max_side + 1) + "x1, at most " + std::to_string(max_side) + " a side\\)\n$");
+}
+
+TEST_F(BmpTextureTest, RunningOutOfMemoryEndsWithTheUsualLine) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "AddressSanitizer reserves more address space than the limit allows";
+#else
+    // 48 MiB, more than the limit leaves room for (sparse: nothing is written).
+    const std::string path = (dir_ / "big.bmp").string();
+    std::ofstream(path).close();
+    fs::resize_file(path, 48 << 20);
+    EXPECT_EXIT(load_with_little_memory(path), ::testing::ExitedWithCode(1),
+                "cannot load texture \".*big\\.bmp\": out of memory\n$");
+#endif
 }
 
 }  // namespace

@@ -69,30 +69,6 @@ TEST_F(BuildingTourWindow, StartViewShowsGroundAndTexturedBuilding) {
     EXPECT_GT(start.distinct_colors(), 500);
 }
 
-TEST_F(BuildingTourWindow, MoveKeysChangeTheViewAndResetRestoresIt) {
-    app.key("8", 10);
-    const Image forward = settled();
-    EXPECT_GT(forward.mean_difference(start), kOtherView);
-
-    app.key("r");
-    EXPECT_LT(settled().mean_difference(start), kSameView);
-
-    app.key("5", 10);
-    EXPECT_GT(settled().mean_difference(start), kOtherView);
-}
-
-TEST_F(BuildingTourWindow, TurnOrbitAndRotateKeysEachChangeTheView) {
-    for (const char* keysym : {"7", "1", "x", "Y"}) {
-        app.key("r");
-        const Image before = settled();
-        app.key(keysym, 4);
-        EXPECT_GT(settled().mean_difference(before), kOtherView) << "key " << keysym;
-        // Undo the scene rotation; r resets only the camera.
-        if (std::string(keysym) == "x") app.key("X", 4);
-        if (std::string(keysym) == "Y") app.key("y", 4);
-    }
-}
-
 TEST_F(BuildingTourWindow, GateKeysOpenAndCloseTheGates) {
     // Down in front of the first wing's front gates, then swing them out towards the camera.
     app.key("4", 20);
@@ -126,13 +102,15 @@ TEST_F(BuildingTourWindow, TourKeyStartsAndPausesTheTour) {
     EXPECT_LT(app.screenshot().mean_difference(paused), kSameView);
 }
 
-TEST_F(BuildingTourWindow, TourShowsTheInsideOfTheBuilding) {
-    // About 25 s into the loop the camera is inside a wing.
+TEST_F(BuildingTourWindow, TwentyFiveSecondsIntoTheTourTheBuildingFillsTheView) {
+    // The start view shows the black sky above the building; 25 s in, the
+    // camera is in among the walls and no sky is left in sight.
+    EXPECT_LT(start.share_unlike({0, 0, 0}), 0.8);
     app.key("a");
     e2e::sleep_for(25s);
-    const Image inside = app.screenshot();
-    save(inside, "building_tour_tour.png");
-    EXPECT_GT(inside.mean_difference(start), kOtherView);
+    const Image tour = app.screenshot();
+    save(tour, "building_tour_tour.png");
+    EXPECT_GT(tour.share_unlike({0, 0, 0}), 0.99);
 }
 
 TEST_F(BuildingTourWindow, EscEndsWithStatusZero) {

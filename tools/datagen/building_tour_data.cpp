@@ -16,6 +16,8 @@
 
 namespace {
 
+namespace slot = building_tour::slot;
+using building_tour::kTextureFiles;
 using paint::Courses;
 using paint::Image;
 using paint::Noise;
