@@ -7,8 +7,6 @@
 // their bottom edge, so what stands at the foot of a wall is painted at the
 // top of its image.
 
-#include <cstdio>
-#include <filesystem>
 
 #include "datagen.h"
 #include "painter.h"
@@ -229,21 +227,10 @@ static_assert(sizeof(kImages) / sizeof(kImages[0]) == slot::count, "one image pe
 }  // namespace
 
 bool write_building_tour_data(const std::string& folder, bool force) {
-    namespace fs = std::filesystem;
     bool ok = true;
-    for (const TextureImage& entry : kImages) {
-        const fs::path path = fs::path(folder) / kTextureFiles[entry.slot];
-        std::error_code error;
-        if (!force && fs::exists(path, error)) continue;
-        if (!fs::is_directory(path.parent_path(), error) && !fs::create_directories(path.parent_path(), error)) {
-            std::fprintf(stderr, "scenes_datagen: cannot create %s: %s\n", path.parent_path().string().c_str(),
-                         error.message().c_str());
-            return false;
-        }
-        if (!paint::save_bmp(entry.paint(), path.string())) {
-            std::fprintf(stderr, "scenes_datagen: cannot write %s\n", path.string().c_str());
-            ok = false;
-        }
-    }
+    for (const TextureImage& entry : kImages)
+        ok = write_data_file(folder, kTextureFiles[entry.slot], force,
+                             [&](const std::string& path) { return paint::save_bmp(entry.paint(), path); }) &&
+             ok;
     return ok;
 }

@@ -12,7 +12,6 @@
 #include <array>
 #include <cmath>
 #include <cstdio>
-#include <filesystem>
 #include <fstream>
 #include <functional>
 #include <vector>
@@ -962,32 +961,16 @@ bool write_tune(const std::string& path) {
     }
     std::ofstream file(path, std::ios::binary | std::ios::trunc);
     file.write(reinterpret_cast<const char*>(mp3.data()), static_cast<std::streamsize>(mp3.size()));
-    if (!file) {
-        std::fprintf(stderr, "scenes_datagen: cannot write %s\n", path.c_str());
-        return false;
-    }
-    return true;
+    return static_cast<bool>(file);
 }
 
 }  // namespace
 
 bool write_castle_world_data(const std::string& folder, bool force) {
-    namespace fs = std::filesystem;
-    std::error_code error;
-    if (!fs::is_directory(folder, error) && !fs::create_directories(folder, error)) {
-        std::fprintf(stderr, "scenes_datagen: cannot create %s: %s\n", folder.c_str(), error.message().c_str());
-        return false;
-    }
     bool ok = true;
-    for (const TextureImage& entry : kImages) {
-        const fs::path path = fs::path(folder) / kTextureFiles[entry.slot];
-        if (!force && fs::exists(path, error)) continue;
-        if (!paint::save_bmp(entry.paint(), path.string())) {
-            std::fprintf(stderr, "scenes_datagen: cannot write %s\n", path.string().c_str());
-            ok = false;
-        }
-    }
-    const fs::path tune = fs::path(folder) / kMusicFile;
-    if (force || !fs::exists(tune, error)) ok = write_tune(tune.string()) && ok;
-    return ok;
+    for (const TextureImage& entry : kImages)
+        ok = write_data_file(folder, kTextureFiles[entry.slot], force,
+                             [&](const std::string& path) { return paint::save_bmp(entry.paint(), path); }) &&
+             ok;
+    return write_data_file(folder, kMusicFile, force, write_tune) && ok;
 }

@@ -1,6 +1,7 @@
 #pragma once
 // One entry per program: writes that program's data files below a folder.
 
+#include <functional>
 #include <string>
 
 // Writes every file that does not exist yet (all of them with force).
@@ -10,3 +11,9 @@ using DataWriter = bool (*)(const std::string& folder, bool force);
 bool write_building_tour_data(const std::string& folder, bool force);
 bool write_gymnast_data(const std::string& folder, bool force);
 bool write_castle_world_data(const std::string& folder, bool force);
+
+// Writes folder/name through write(path) unless that file exists (every time
+// with force), creating the folders on the way. Says why on stderr and
+// returns false when it cannot.
+bool write_data_file(const std::string& folder, const std::string& name, bool force,
+                     const std::function<bool(const std::string& path)>& write);

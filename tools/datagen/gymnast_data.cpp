@@ -9,8 +9,6 @@
 // first two corners: the foot of a wall is the bottom of its picture.
 
 #include <cmath>
-#include <cstdio>
-#include <filesystem>
 
 #include "datagen.h"
 #include "painter.h"
@@ -121,21 +119,10 @@ constexpr Painter kPainters[gymnast::slot::count] = {
 }  // namespace
 
 bool write_gymnast_data(const std::string& folder, bool force) {
-    namespace fs = std::filesystem;
     bool ok = true;
-    for (unsigned int s = 0; s < gymnast::slot::count; ++s) {
-        const fs::path path = fs::path(folder) / gymnast::kArquivosTextura[s];
-        std::error_code error;
-        if (!force && fs::exists(path, error)) continue;
-        if (!fs::is_directory(path.parent_path(), error) && !fs::create_directories(path.parent_path(), error)) {
-            std::fprintf(stderr, "scenes_datagen: cannot create %s: %s\n", path.parent_path().string().c_str(),
-                         error.message().c_str());
-            return false;
-        }
-        if (!paint::save_bmp(kPainters[s](), path.string())) {
-            std::fprintf(stderr, "scenes_datagen: cannot write %s\n", path.string().c_str());
-            ok = false;
-        }
-    }
+    for (unsigned int s = 0; s < gymnast::slot::count; ++s)
+        ok = write_data_file(folder, gymnast::kArquivosTextura[s], force,
+                             [&](const std::string& path) { return paint::save_bmp(kPainters[s](), path); }) &&
+             ok;
     return ok;
 }
