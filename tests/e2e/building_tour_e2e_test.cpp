@@ -23,25 +23,8 @@ class BuildingTourWindow : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_FALSE(app.wait_for_window(kTitle).empty()) << app.err();
-        start = settled();
+        start = app.settled_screenshot();
         ASSERT_FALSE(start.empty());
-    }
-
-    // A screenshot once two in a row agree (the frames after a key have landed).
-    Image settled() {
-        Image previous = app.screenshot();
-        for (int i = 0; i < 20; ++i) {
-            e2e::sleep_for(0.15s);
-            Image next = app.screenshot();
-            if (next.mean_difference(previous) < 0.2) return next;
-            previous = next;
-        }
-        return previous;
-    }
-
-    void save(const Image& image, const std::string& name) {
-        fs::create_directories(e2e::program_dir("screenshots"));
-        image.save_png(e2e::program_dir("screenshots") + "/" + name);
     }
 
     App app{"building_tour"};
@@ -56,7 +39,7 @@ TEST_F(BuildingTourWindow, OpensTitledWindowAtOriginWithSize640x480) {
 }
 
 TEST_F(BuildingTourWindow, StartViewShowsGroundAndTexturedBuilding) {
-    save(start, "building_tour_start.png");
+    e2e::save_screenshot(start, "building_tour_start.png");
     // The ground fills the lower half: lit, not the black clear colour. Its
     // first pass wins the depth test, so it shows one flat colour.
     Image ground;
@@ -74,17 +57,17 @@ TEST_F(BuildingTourWindow, GateKeysOpenAndCloseTheGates) {
     app.key("4", 20);
     app.key("8", 40);
     app.key("0", 15);
-    const Image shut = settled();
+    const Image shut = app.settled_screenshot();
     app.key("D", 80);
-    const Image open = settled();
-    save(open, "building_tour_gates_open.png");
+    const Image open = app.settled_screenshot();
+    e2e::save_screenshot(open, "building_tour_gates_open.png");
     EXPECT_GT(open.mean_difference(shut), 1.0);
     app.key("d", 80);
-    EXPECT_LT(settled().mean_difference(shut), 0.05);
+    EXPECT_LT(app.settled_screenshot().mean_difference(shut), 0.05);
 
     // Held down, the key repeats and the gates keep swinging.
     app.hold("D", 2s);
-    EXPECT_GT(settled().mean_difference(shut), 1.0);
+    EXPECT_GT(app.settled_screenshot().mean_difference(shut), 1.0);
 }
 
 TEST_F(BuildingTourWindow, TourKeyStartsAndPausesTheTour) {
@@ -97,7 +80,7 @@ TEST_F(BuildingTourWindow, TourKeyStartsAndPausesTheTour) {
     EXPECT_GT(second.mean_difference(start), kOtherView);
 
     app.key("a");
-    const Image paused = settled();
+    const Image paused = app.settled_screenshot();
     e2e::sleep_for(1s);
     EXPECT_LT(app.screenshot().mean_difference(paused), kSameView);
 }
@@ -109,7 +92,7 @@ TEST_F(BuildingTourWindow, TwentyFiveSecondsIntoTheTourTheBuildingFillsTheView) 
     app.key("a");
     e2e::sleep_for(25s);
     const Image tour = app.screenshot();
-    save(tour, "building_tour_tour.png");
+    e2e::save_screenshot(tour, "building_tour_tour.png");
     EXPECT_GT(tour.share_unlike({0, 0, 0}), 0.99);
 }
 

@@ -30,25 +30,8 @@ class CastleWindow : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_FALSE(app.wait_for_window(kTitle).empty()) << app.err();
-        start = settled();
+        start = app.settled_screenshot();
         ASSERT_FALSE(start.empty());
-    }
-
-    // A screenshot once two in a row agree.
-    Image settled() {
-        Image previous = app.screenshot();
-        for (int i = 0; i < 20; ++i) {
-            e2e::sleep_for(0.15s);
-            Image next = app.screenshot();
-            if (next.mean_difference(previous) < 0.2) return next;
-            previous = next;
-        }
-        return previous;
-    }
-
-    void save(const Image& image, const std::string& name) {
-        fs::create_directories(e2e::program_dir("screenshots"));
-        image.save_png(e2e::program_dir("screenshots") + "/" + name);
     }
 
     App app{"castle_world"};
@@ -64,7 +47,7 @@ TEST_F(CastleWindow, TitledWindowOf640x360At100) {
 }
 
 TEST_F(CastleWindow, FirstFrameFacesTheGatehouseOverTheGrass) {
-    save(start, "castle_world_start.png");
+    e2e::save_screenshot(start, "castle_world_start.png");
     EXPECT_GT(start.distinct_colors(), 200);  // textured walls, not one sky colour
     const e2e::Color grass = start.mean(0, 300, 640, 360);
     EXPECT_GT(grass.g, grass.r + 20);
@@ -75,7 +58,7 @@ TEST_F(CastleWindow, FirstFrameFacesTheGatehouseOverTheGrass) {
 
 TEST_F(CastleWindow, HoldingWWalksTowardTheGate) {
     app.hold("w", 1s);
-    const Image walked = settled();
+    const Image walked = app.settled_screenshot();
     EXPECT_GT(walked.mean_difference(start), kOtherView);
 }
 
@@ -86,9 +69,9 @@ TEST_F(CastleWindow, PageDownLowersTheDrawbridgeOverTheFollowingFrames) {
     const Image moving =
         app.screenshot_until([&](const Image& shot) { return shot.mean_difference(start) > kOtherView; });
     EXPECT_GT(moving.mean_difference(start), kOtherView);
-    const Image lowered = settled();
+    const Image lowered = app.settled_screenshot();
     EXPECT_GT(lowered.mean_difference(moving), kSameView);
-    save(lowered, "castle_world_bridge.png");
+    e2e::save_screenshot(lowered, "castle_world_bridge.png");
 }
 
 TEST_F(CastleWindow, EscEndsOnReleaseWithStatusZero) {

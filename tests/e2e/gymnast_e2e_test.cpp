@@ -31,23 +31,8 @@ protected:
         ASSERT_FALSE(start.empty());
     }
 
-    // A screenshot once two in a row agree: the movement has ended.
-    Image settled(e2e::Seconds timeout = 30s) {
-        const auto end = Clock::now() + timeout;
-        Image previous = app.screenshot();
-        while (Clock::now() < end) {
-            e2e::sleep_for(0.2s);
-            Image next = app.screenshot();
-            if (next.mean_difference(previous) < 0.1) return next;
-            previous = next;
-        }
-        return previous;
-    }
-
-    void save(const Image& image, const std::string& name) {
-        fs::create_directories(e2e::program_dir("screenshots"));
-        image.save_png(e2e::program_dir("screenshots") + "/" + name);
-    }
+    // A movement blocks the program for up to half a minute; wait for its end.
+    Image settled() const { return app.settled_screenshot(0.1, 0.2s, 30s); }
 
     // Opens the menu with the right button inside the window and releases it
     // over entry (0 to 5), the way a user picks one.
@@ -117,7 +102,7 @@ TEST_F(GymnastWindow, OpensTitledWindowAt10x10WithSize450x350) {
 }
 
 TEST_F(GymnastWindow, FirstFrameShowsTheFigureInsideTheTexturedBox) {
-    save(start, "gymnast_start.png");
+    e2e::save_screenshot(start, "gymnast_start.png");
     EXPECT_GT(start.share_unlike({0, 0, 0}), 0.95);  // ground, walls and sky fill the view
     EXPECT_GT(start.distinct_colors(), 300);         // textured, not flat
     EXPECT_GT(purple_pixels(start), 200);            // the trunk, in the middle
@@ -130,7 +115,7 @@ TEST_F(GymnastWindow, UpArrowPlaysAPacedSomersaultAndEndsInANewPicture) {
     app.key("Up");
     e2e::sleep_for(1.6s);
     const Image turning = app.screenshot();
-    save(turning, "gymnast_somersault.png");
+    e2e::save_screenshot(turning, "gymnast_somersault.png");
     e2e::sleep_for(0.8s);
     const Image later = app.screenshot();
     // 249 frames at 60 a second: still turning well after two seconds.

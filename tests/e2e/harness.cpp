@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <set>
 #include <sstream>
@@ -277,6 +278,23 @@ void App::pointer_move(int x, int y) {
 }
 
 Image App::screenshot() const { return parse_ppm(run("import -window " + window_ + " -depth 8 ppm:- 2>/dev/null")); }
+
+Image App::settled_screenshot(double still, Seconds interval, Seconds timeout) const {
+    const auto end = std::chrono::steady_clock::now() + timeout;
+    Image previous = screenshot();
+    while (std::chrono::steady_clock::now() < end) {
+        sleep_for(interval);
+        Image next = screenshot();
+        if (next.mean_difference(previous) < still) return next;
+        previous = std::move(next);
+    }
+    return previous;
+}
+
+void save_screenshot(const Image& image, const std::string& name) {
+    std::filesystem::create_directories(program_dir("screenshots"));
+    image.save_png(program_dir("screenshots") + "/" + name);
+}
 
 bool App::running() {
     if (pid_ <= 0 || status_ >= 0) return false;

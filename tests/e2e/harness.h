@@ -50,6 +50,8 @@ struct Image {
 std::string program_dir(const std::string& program);
 // The X display of the test server.
 std::string display();
+// Keeps a picture for a person to look at: build/screenshots/<name>.
+void save_screenshot(const Image& image, const std::string& name);
 
 class App {
 public:
@@ -78,6 +80,10 @@ public:
     // Takes screenshots until pred holds or the time-out passes; the last one.
     template <class Pred>
     Image screenshot_until(Pred pred, Seconds timeout = 10s) const;
+    // A screenshot once two taken interval apart differ by less than still
+    // (mean_difference): the frames after a key or a movement have landed.
+    // The last one when the time-out passes first.
+    Image settled_screenshot(double still = 0.2, Seconds interval = 0.15s, Seconds timeout = 3s) const;
 
     bool running();
     // Exit status, or -1 if still running after timeout, or 128 + signal.

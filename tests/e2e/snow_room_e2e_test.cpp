@@ -8,14 +8,12 @@
 #include <unistd.h>
 
 #include <cstdlib>
-#include <filesystem>
 #include <string>
 
 #include "harness.h"
 
 namespace {
 
-namespace fs = std::filesystem;
 using e2e::App;
 using e2e::Image;
 using namespace std::chrono_literals;
@@ -33,11 +31,6 @@ protected:
         ASSERT_FALSE(start.empty());
     }
 
-    void save(const Image& image, const std::string& name) {
-        fs::create_directories(e2e::program_dir("screenshots"));
-        image.save_png(e2e::program_dir("screenshots") + "/" + name);
-    }
-
     App app{"snow_room"};
     Image start;
 };
@@ -49,7 +42,7 @@ TEST_F(SnowRoomWindow, OpensTitledWindowAt220With800x600AndSaysItStarted) {
     EXPECT_EQ(start.height, 600);
     // Written without a line end, and there while the window is open.
     EXPECT_EQ(app.out(), "iniciou");
-    save(start, "snow_room_start.png");
+    e2e::save_screenshot(start, "snow_room_start.png");
 }
 
 TEST_F(SnowRoomWindow, StartPictureShowsTheLitRoomWithTheDoorShut) {
@@ -72,7 +65,7 @@ TEST_F(SnowRoomWindow, DoorKeysOpenAndCloseTheDoor) {
     };
     const Image open = app.screenshot_until(door_open);
     ASSERT_TRUE(door_open(open));
-    save(open, "snow_room_door_open.png");
+    e2e::save_screenshot(open, "snow_room_door_open.png");
     // Through the opening: the night, the snowman and the moon.
     EXPECT_GT(open.mean_difference(start), 2.0);
 
