@@ -10,37 +10,36 @@
 
 #include "bmp_reader.h"
 
-namespace {
-
-[[noreturn]] void refuse(const char* file, const std::string& reason) {
+void refuse_texture(const char* file, const std::string& reason) {
     std::fprintf(stderr, "%s: cannot load texture \"%s\": %s\n", program_invocation_short_name, file, reason.c_str());
     std::exit(1);
 }
 
-}  // namespace
+void build_texture_mipmaps(const char* file, int width, int height, const unsigned char* pixels) {
+    // Past this limit the mipmap builder would upload an empty texture and
+    // the surface would show black without a word.
+    GLint max_side = 0;
+    glGetIntegerv(GL_MAX_TEXTURE_SIZE, &max_side);
+    if (max_side > 0 && (width > max_side || height > max_side))
+        refuse_texture(file, "image too large for this OpenGL (" + std::to_string(width) + "x" +
+                                 std::to_string(height) + ", at most " + std::to_string(max_side) + " a side)");
+
+    const GLint built = gluBuild2DMipmaps(GL_TEXTURE_2D, 3, width, height, GL_RGB, GL_UNSIGNED_BYTE, pixels);
+    if (built != 0)
+        refuse_texture(file, std::string("cannot upload image: ") +
+                                 reinterpret_cast<const char*>(gluErrorString(static_cast<GLenum>(built))));
+}
 
 void BMP_Texture(unsigned int* table, char* file, int slot) {
     if (file == nullptr) return;
 
     BmpResult result = bmp_read_file(file);
-    if (!result.image) refuse(file, result.error);
+    if (!result.image) refuse_texture(file, result.error);
     const BmpImage& image = *result.image;
-
-    // Past this limit the mipmap builder would upload an empty texture and
-    // the surface would show black without a word.
-    GLint max_side = 0;
-    glGetIntegerv(GL_MAX_TEXTURE_SIZE, &max_side);
-    if (max_side > 0 && (image.width > max_side || image.height > max_side))
-        refuse(file, "image too large for this OpenGL (" + std::to_string(image.width) + "x" +
-                         std::to_string(image.height) + ", at most " + std::to_string(max_side) + " a side)");
 
     glGenTextures(1, &table[slot]);
     glBindTexture(GL_TEXTURE_2D, table[slot]);
-    const GLint built =
-        gluBuild2DMipmaps(GL_TEXTURE_2D, 3, image.width, image.height, GL_RGB, GL_UNSIGNED_BYTE, image.pixels.data());
-    if (built != 0)
-        refuse(file, std::string("cannot upload image: ") +
-                         reinterpret_cast<const char*>(gluErrorString(static_cast<GLenum>(built))));
+    build_texture_mipmaps(file, image.width, image.height, image.pixels.data());
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
     // The image is released when result goes out of scope.

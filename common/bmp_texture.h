@@ -6,4 +6,17 @@
 // program with status 1 and one line on standard error naming the program,
 // the file and the reason.
 
+#include <string>
+
 void BMP_Texture(unsigned int* table, char* file, int slot);
+
+// The parts of it that a loader of its own (one that lays the rows out
+// differently) shares, so every program refuses a file the same way.
+
+// One line "PROGRAM: cannot load texture "FILE": REASON", then exit status 1.
+[[noreturn]] void refuse_texture(const char* file, const std::string& reason);
+
+// Builds the mipmaps of the texture bound now from width x height RGB pixels,
+// rows laid out as GL_UNPACK_ALIGNMENT says; refuses the file when this
+// OpenGL cannot take the image.
+void build_texture_mipmaps(const char* file, int width, int height, const unsigned char* pixels);

@@ -3,13 +3,12 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
-#include <cerrno>
-#include <cstdio>
-#include <cstdlib>
 #include <cstring>
+#include <new>
 #include <vector>
 
 #include "bmp_reader.h"
+#include "bmp_texture.h"
 #include "estado.h"
 
 namespace gymnast {
@@ -30,17 +29,17 @@ std::vector<unsigned char> linhasJustas(const BmpImage& image) {
 void CarregaTextura(char* file, unsigned int slot) {
     if (slot >= slot::count) return;
     BmpResult result = bmp_read_file(file);
-    if (!result.image) {
-        std::fprintf(stderr, "%s: cannot load texture \"%s\": %s\n", program_invocation_short_name, file,
-                     result.error.c_str());
-        std::exit(1);
+    if (!result.image) refuse_texture(file, result.error);
+    std::vector<unsigned char> pixels;
+    try {
+        pixels = linhasJustas(*result.image);
+    } catch (const std::bad_alloc&) {
+        refuse_texture(file, "out of memory");
     }
-    const std::vector<unsigned char> pixels = linhasJustas(*result.image);
 
     glGenTextures(1, &texture_id[slot]);
     glBindTexture(GL_TEXTURE_2D, texture_id[slot]);
-    gluBuild2DMipmaps(GL_TEXTURE_2D, 3, result.image->width, result.image->height, GL_RGB, GL_UNSIGNED_BYTE,
-                      pixels.data());
+    build_texture_mipmaps(file, result.image->width, result.image->height, pixels.data());
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
 }

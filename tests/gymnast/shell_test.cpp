@@ -131,6 +131,13 @@ TEST_F(GymnastShell, UnreadableImageEndsStartUpWithStatusOneNamingFileAndReason)
     std::ofstream(path) << "BM not really";
     EXPECT_EXIT(CarregaTextura(const_cast<char*>(path.c_str()), 0), ::testing::ExitedWithCode(1),
                 "cannot load texture \".*estragado.bmp\": ");
+    // Readable, but wider than this OpenGL takes: refused rather than shown black.
+    GLint lado = 0;
+    glGetIntegerv(GL_MAX_TEXTURE_SIZE, &lado);
+    const std::string largo = (pastaTemporaria() / "largo.bmp").string();
+    ASSERT_TRUE(bmp_write_file(largo, lado + 1, 1, std::vector<Rgb>(lado + 1)));
+    EXPECT_EXIT(CarregaTextura(const_cast<char*>(largo.c_str()), 0), ::testing::ExitedWithCode(1),
+                "cannot load texture \".*largo.bmp\": image too large for this OpenGL");
 }
 
 // ---------------------------------------------------------------- the frame
