@@ -1,5 +1,4 @@
 #include <GL/glut.h>
-#include <SDL.h>
 
 #include "memory_tuning.h"
 #include "music.h"
@@ -16,9 +15,6 @@ int main(int argc, char** argv) {
     castle_world::initScene();
     castle_world::register_callbacks();
     // Last, so a missing image ends start-up before any sound is opened.
-    // SDL would otherwise turn SIGINT and SIGTERM into events nobody reads,
-    // and the program could no longer be stopped by them.
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     castle_world::Music music(castle_world::kMusicFile);
     glutMainLoop();
     return 0;

@@ -24,6 +24,9 @@ void warn(const char* what, const char* why) {
 }  // namespace
 
 Music::Music(const char* file) {
+    // SDL would otherwise turn SIGINT and SIGTERM into events nobody reads,
+    // and the program could no longer be stopped by them.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_Init(SDL_INIT_AUDIO) != 0) {
         warn("no audio output", SDL_GetError());
         return;
