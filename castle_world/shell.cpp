@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 
+#include "faces.h"
 #include "frame_clock.h"
 #include "scene.h"
 #include "textures.h"
@@ -26,6 +27,7 @@ void initScene() {
     glEnable(GL_DEPTH_TEST);
     glEnable(GL_TEXTURE_2D);
     load_textures();
+    forget_binding();  // the loader left its last image bound
     set_fast_path(true);
 }
 

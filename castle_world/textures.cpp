@@ -1,7 +1,6 @@
 #include "textures.h"
 
 #include "bmp_texture.h"
-#include "faces.h"
 
 namespace castle_world {
 
@@ -9,7 +8,6 @@ unsigned int textureArray[slot::count];
 
 void load_textures() {
     for (int s = 0; s < slot::count; ++s) BMP_Texture(textureArray, const_cast<char*>(kTextureFiles[s]), s);
-    forget_binding();
 }
 
 }  // namespace castle_world

@@ -3,6 +3,7 @@
 #include <GL/gl.h>
 #include <GL/glut.h>
 
+#include "corpo.h"
 #include "estado.h"
 #include "texturas.h"
 

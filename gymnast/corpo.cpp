@@ -2,8 +2,6 @@
 
 #include <GL/gl.h>
 
-#include "estado.h"
-
 namespace gymnast {
 
 namespace {
@@ -78,6 +76,33 @@ void Corpo::movecamera(float dx, float dy, float dz, int cx, int cy, int cz) {
     angX = static_cast<float>(static_cast<double>(angX) + dx);
     angY = static_cast<float>(static_cast<double>(angY) + dy);
     angZ = static_cast<float>(static_cast<double>(angZ) + dz);
+}
+
+Corpo corpo(1, 1);
+
+namespace {
+
+// The setter of each joint, in the order of Junta.
+void (Corpo::*const kSetters[kJuntas])(float) = {
+    &Corpo::setAngCabeca,    &Corpo::setAngBracoDir,    &Corpo::setAngBracoDirAb, &Corpo::setAngBracoDirExt,
+    &Corpo::setAngBracoEsq,  &Corpo::setAngBracoEsqAb,  &Corpo::setAngBracoEsqExt, &Corpo::setAngPernaDir,
+    &Corpo::setAngPernaDirAb, &Corpo::setAngPernaDirExt, &Corpo::setAngPernaEsq,   &Corpo::setAngPernaEsqAb,
+    &Corpo::setAngPernaEsqExt,
+};
+
+}  // namespace
+
+void aplica(Junta j) { (corpo.*kSetters[static_cast<int>(j)])(espelho(j)); }
+
+void passo(Junta j, double quanto) {
+    float& m = espelho(j);
+    m = static_cast<float>(static_cast<double>(m) + quanto);
+    aplica(j);
+}
+
+void fixa(Junta j, float v) {
+    espelho(j) = v;
+    aplica(j);
 }
 
 }  // namespace gymnast

@@ -5,6 +5,7 @@
 
 #include "braco.h"
 #include "cabeca.h"
+#include "estado.h"
 #include "perna.h"
 #include "tronco.h"
 
@@ -67,5 +68,15 @@ private:
     Cabeca cabeca;
     Tronco tronco;
 };
+
+// The one body, built before main.
+extern Corpo corpo;
+
+// Hands the mirror of j to the body (the trunk keeps it only inside its range).
+void aplica(Junta j);
+// A joint step: the mirror moves by amount, computed in double, then goes to the body.
+void passo(Junta j, double quanto);
+// A joint set to v, then handed to the body.
+void fixa(Junta j, float v);
 
 }  // namespace gymnast

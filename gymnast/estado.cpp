@@ -19,8 +19,6 @@ float profuGin;
 float zoom;
 int mula;
 
-Corpo corpo(1, 1);
-
 unsigned int texture_id[kTexturas];
 
 void (*quadro)() = nullptr;
@@ -33,46 +31,14 @@ void (*espera)(double) = dorme;
 
 namespace {
 
-struct Articulacao {
-    float* espelho;
-    void (Corpo::*set)(float);
-};
-
 // In the order of Junta.
-const Articulacao kArticulacoes[kJuntas] = {
-    {&angCabeca, &Corpo::setAngCabeca},
-    {&angBracoDir, &Corpo::setAngBracoDir},
-    {&angBracoDirAb, &Corpo::setAngBracoDirAb},
-    {&angBracoDirExt, &Corpo::setAngBracoDirExt},
-    {&angBracoEsq, &Corpo::setAngBracoEsq},
-    {&angBracoEsqAb, &Corpo::setAngBracoEsqAb},
-    {&angBracoEsqExt, &Corpo::setAngBracoEsqExt},
-    {&angPernaDir, &Corpo::setAngPernaDir},
-    {&angPernaDirAb, &Corpo::setAngPernaDirAb},
-    {&angPernaDirExt, &Corpo::setAngPernaDirExt},
-    {&angPernaEsq, &Corpo::setAngPernaEsq},
-    {&angPernaEsqAb, &Corpo::setAngPernaEsqAb},
-    {&angPernaEsqExt, &Corpo::setAngPernaEsqExt},
+float* const kEspelhos[kJuntas] = {
+    &angCabeca,   &angBracoDir, &angBracoDirAb, &angBracoDirExt, &angBracoEsq, &angBracoEsqAb, &angBracoEsqExt,
+    &angPernaDir, &angPernaDirAb, &angPernaDirExt, &angPernaEsq, &angPernaEsqAb, &angPernaEsqExt,
 };
 
 }  // namespace
 
-float& espelho(Junta j) { return *kArticulacoes[static_cast<int>(j)].espelho; }
-
-void aplica(Junta j) {
-    const Articulacao& a = kArticulacoes[static_cast<int>(j)];
-    (corpo.*a.set)(*a.espelho);
-}
-
-void passo(Junta j, double quanto) {
-    float& m = espelho(j);
-    m = static_cast<float>(static_cast<double>(m) + quanto);
-    aplica(j);
-}
-
-void fixa(Junta j, float v) {
-    espelho(j) = v;
-    aplica(j);
-}
+float& espelho(Junta j) { return *kEspelhos[static_cast<int>(j)]; }
 
 }  // namespace gymnast

@@ -1,9 +1,7 @@
 #pragma once
 // The program-wide state of the gymnast: camera, joint mirrors, trunk pitch,
-// body offsets, the one body and the texture table. Every variable starts
-// zeroed; corpo is built before main.
-
-#include "corpo.h"
+// body offsets and the texture table. Every variable starts zeroed. The one
+// body, which reads these, is corpo (corpo.h).
 
 namespace gymnast {
 
@@ -26,8 +24,6 @@ extern float profuGin;   // along z
 extern float zoom;       // the scene is drawn at z = zoom - 30
 extern int mula;         // set by the full routine, never reset: swaps the back-wall image
 
-extern Corpo corpo;
-
 constexpr int kTexturas = 6;
 extern unsigned int texture_id[kTexturas];
 
@@ -38,7 +34,7 @@ extern void (*quadro)();
 extern void (*espera)(double segundos);
 
 // The thirteen joints, in the order the pose reset walks them. Each has its
-// mirror and the Corpo setter that hands the mirror to the trunk.
+// mirror, and a Corpo setter that hands the mirror to the trunk (corpo.h).
 enum class Junta {
     Cabeca,
     BracoDir,
@@ -57,11 +53,5 @@ enum class Junta {
 constexpr int kJuntas = 13;
 
 float& espelho(Junta j);
-// Hands the mirror of j to the body (the trunk keeps it only inside its range).
-void aplica(Junta j);
-// A joint step: the mirror moves by amount, computed in double, then goes to the body.
-void passo(Junta j, double quanto);
-// A joint set to v, then handed to the body.
-void fixa(Junta j, float v);
 
 }  // namespace gymnast

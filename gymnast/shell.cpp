@@ -7,6 +7,7 @@
 #include <cstdlib>
 
 #include "cena.h"
+#include "corpo.h"
 #include "estado.h"
 #include "frame_pacer.h"
 #include "texturas.h"

@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "corpo.h"
 #include "estado.h"
 #include "traco.h"
 

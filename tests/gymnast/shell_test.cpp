@@ -14,6 +14,7 @@
 #include "bmp_reader.h"
 #include "bmp_writer.h"
 #include "cena.h"
+#include "corpo.h"
 #include "estado.h"
 #include "texturas.h"
 #include "traco.h"

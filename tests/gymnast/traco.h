@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "cena.h"
+#include "corpo.h"
 #include "estado.h"
 #include "gl_recorder.h"
 
