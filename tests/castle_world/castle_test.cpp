@@ -27,10 +27,7 @@ TEST_F(Castle, CurtainWallMerlonCrenelAndWalkway) {
     // The last column (50) is a merlon again, and the tower closes the wall's end.
     EXPECT_EQ(quads_in(wall, {500, 150, 0}, {510, 160, 0}).size(), 1u);
     const Extent tower = extent(quads_in(wall, {505, 0, -60}, {630, 220, 70}));
-    EXPECT_NEAR(tower.min.x, 510, 1e-3);
-    EXPECT_NEAR(tower.max.x, 620, 1e-3);
-    EXPECT_NEAR(tower.min.z, -50, 1e-3);
-    EXPECT_NEAR(tower.max.z, 60, 1e-3);
+    expect_xz(tower, 510, 620, -50, 60, 1e-3);
     EXPECT_NEAR(tower.max.y, 210, 1e-3);
 }
 

@@ -65,6 +65,14 @@ inline Extent extent(const std::vector<glrec::Quad>& quads) {
     return e;
 }
 
+// The extent spans x0..x1 and z0..z1, each within tolerance.
+inline void expect_xz(const Extent& e, float x0, float x1, float z0, float z1, float tolerance) {
+    EXPECT_NEAR(e.min.x, x0, tolerance);
+    EXPECT_NEAR(e.max.x, x1, tolerance);
+    EXPECT_NEAR(e.min.z, z0, tolerance);
+    EXPECT_NEAR(e.max.z, z1, tolerance);
+}
+
 // Quads of one texture lying wholly inside [lo, hi].
 inline std::vector<glrec::Quad> quads_in(GLuint texture, glrec::Vec3 lo, glrec::Vec3 hi, float slack = 0.01f) {
     std::vector<glrec::Quad> out;

@@ -119,10 +119,7 @@ TEST_F(Layout, SideWallsTowersAndRearWall) {
 
 TEST_F(Layout, KeepAndItsTowers) {
     const Extent floor = extent(quads_with_texture(tex(slot::red_carpet)));
-    EXPECT_NEAR(floor.min.x, 750, 1e-2);
-    EXPECT_NEAR(floor.max.x, 960, 1e-2);
-    EXPECT_NEAR(floor.min.z, 1000, 1e-2);
-    EXPECT_NEAR(floor.max.z, 1210, 1e-2);
+    expect_xz(floor, 750, 960, 1000, 1210, 1e-2);
     std::vector<Vec3> roofs;
     for (const glrec::Solid& s : glrec::recorder().solids())
         if (s.kind == "gluCylinder" && s.params.at(0) == 55) roofs.push_back(s.center());
@@ -136,16 +133,10 @@ TEST_F(Layout, KeepAndItsTowers) {
 
 TEST_F(Layout, VillagePlaces) {
     const Extent fountain = extent(quads_with_texture(tex(slot::fountain)));
-    EXPECT_NEAR(fountain.min.x, 835, 1e-2);
-    EXPECT_NEAR(fountain.max.x, 865, 1e-2);
-    EXPECT_NEAR(fountain.min.z, 700, 1e-2);
-    EXPECT_NEAR(fountain.max.z, 730, 1e-2);
+    expect_xz(fountain, 835, 865, 700, 730, 1e-2);
 
     const Extent tavern = extent(quads_with_texture(tex(slot::parede_taverna)));
-    EXPECT_NEAR(tavern.min.x, 650, 1e-2);
-    EXPECT_NEAR(tavern.max.x, 700, 1e-2);
-    EXPECT_NEAR(tavern.min.z, 500, 1e-2);
-    EXPECT_NEAR(tavern.max.z, 570, 1e-2);
+    expect_xz(tavern, 650, 700, 500, 570, 1e-2);
 
     const Extent notice = extent(quads_with_texture(tex(slot::sell)));
     EXPECT_NEAR((notice.min.x + notice.max.x) / 2, 890, 1e-2);
@@ -153,16 +144,10 @@ TEST_F(Layout, VillagePlaces) {
 
     // Small houses: origins at x 945 and 780, z 550 to 850, each 20 square toward -x and +z.
     const Extent small = extent(quads_with_texture(tex(slot::casa2)));
-    EXPECT_NEAR(small.min.x, 760, 1e-2);
-    EXPECT_NEAR(small.max.x, 945, 1e-2);
-    EXPECT_NEAR(small.min.z, 550, 1e-2);
-    EXPECT_NEAR(small.max.z, 870, 1e-2);
+    expect_xz(small, 760, 945, 550, 870, 1e-2);
     // Large houses: origins at x 1075 and 700, z 600 to 800; the roofs overhang by 10.
     const Extent roofs = extent(quads_with_texture(tex(slot::telha)));
-    EXPECT_NEAR(roofs.min.x, 700 - 60, 1e-2);
-    EXPECT_NEAR(roofs.max.x, 1075 + 10, 1e-2);
-    EXPECT_NEAR(roofs.min.z, 600 - 10, 1e-2);
-    EXPECT_NEAR(roofs.max.z, 800 + 60, 1e-2);
+    expect_xz(roofs, 700 - 60, 1075 + 10, 600 - 10, 800 + 60, 1e-2);
 
     bool sky = false;
     for (const glrec::Solid& s : glrec::recorder().solids())
