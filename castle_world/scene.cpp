@@ -141,6 +141,13 @@ Box scene_box(const Placement& p) {
     return out;
 }
 
+// The placements never move: their boxes are worked out once.
+const std::vector<Box> kSceneBoxes = [] {
+    std::vector<Box> boxes;
+    for (const Placement& p : kPlacements) boxes.push_back(scene_box(p));
+    return boxes;
+}();
+
 Box chunk_box(int ci, int cj) {
     const float side = 10.0f * kChunkTiles;
     return {{side * ci - 1, kMoatDepth - 1, side * cj - 1}, {side * (ci + 1) + 1, 1, side * (cj + 1) + 1}};
@@ -351,9 +358,10 @@ void draw_fast(const State& s) {
             if (!path.cull || !outside(planes, chunk_box(ci, cj))) call(l.chunks[ci][cj]);
     // The ground leaves the same texture state however many chunks were sent:
     // the next object binds its own before drawing.
-    for (const Placement& p : kPlacements) {
+    for (std::size_t i = 0; i < kPlacements.size(); ++i) {
+        const Placement& p = kPlacements[i];
         const std::vector<Compiled>& compiled = l.pieces[p.kind];
-        const Box box = scene_box(p);
+        const Box& box = kSceneBoxes[i];
         if ((path.cull && outside(planes, box)) || (path.hidden && worth_asking(p.kind) && hidden(box, s))) {
             // What the object would have left bound for a GLUT solid that follows.
             for (auto it = compiled.rbegin(); it != compiled.rend(); ++it)
@@ -428,8 +436,8 @@ int placed_count() { return kChunks * kChunks + int(kPlacements.size()); }
 
 Placed placed(int index) {
     if (index < kChunks * kChunks) return {"chao", chunk_box(index / kChunks, index % kChunks)};
-    const Placement& p = kPlacements.at(std::size_t(index - kChunks * kChunks));
-    return {kNames[p.kind], scene_box(p)};
+    const std::size_t i = std::size_t(index - kChunks * kChunks);
+    return {kNames[kPlacements.at(i).kind], kSceneBoxes.at(i)};
 }
 
 void draw_placed(int index, const State& s) {
