@@ -7,6 +7,7 @@
 // their bottom edge, so what stands at the foot of a wall is painted at the
 // top of its image.
 
+#include <iterator>
 
 #include "datagen.h"
 #include "painter.h"
@@ -202,14 +203,7 @@ Image paint_grafiato() {
     return image;
 }
 
-using Painter = Image (*)();
-
-struct TextureImage {
-    int slot;
-    Painter paint;
-};
-
-constexpr TextureImage kImages[] = {
+constexpr paint::TextureImage kImages[] = {
     {slot::image, paint_ground},
     {slot::muro1, paint_muro1},
     {slot::muro_tira, paint_muro_tira},
@@ -227,10 +221,5 @@ static_assert(sizeof(kImages) / sizeof(kImages[0]) == slot::count, "one image pe
 }  // namespace
 
 bool write_building_tour_data(const std::string& folder, bool force) {
-    bool ok = true;
-    for (const TextureImage& entry : kImages)
-        ok = write_data_file(folder, kTextureFiles[entry.slot], force,
-                             [&](const std::string& path) { return paint::save_bmp(entry.paint(), path); }) &&
-             ok;
-    return ok;
+    return write_texture_images(folder, force, kImages, std::size(kImages), kTextureFiles);
 }

@@ -14,6 +14,7 @@
 #include <cstdio>
 #include <fstream>
 #include <functional>
+#include <iterator>
 #include <vector>
 
 #include "datagen.h"
@@ -691,14 +692,7 @@ Image paint_sky() {
     return image;
 }
 
-using Painter = Image (*)();
-
-struct TextureImage {
-    int slot;
-    Painter paint;
-};
-
-constexpr TextureImage kImages[] = {
+constexpr paint::TextureImage kImages[] = {
     {slot::grass, paint_grass},
     {slot::brick, paint_brick},
     {slot::roof, paint_roof},
@@ -967,10 +961,6 @@ bool write_tune(const std::string& path) {
 }  // namespace
 
 bool write_castle_world_data(const std::string& folder, bool force) {
-    bool ok = true;
-    for (const TextureImage& entry : kImages)
-        ok = write_data_file(folder, kTextureFiles[entry.slot], force,
-                             [&](const std::string& path) { return paint::save_bmp(entry.paint(), path); }) &&
-             ok;
+    const bool ok = write_texture_images(folder, force, kImages, std::size(kImages), kTextureFiles);
     return write_data_file(folder, kMusicFile, force, write_tune) && ok;
 }

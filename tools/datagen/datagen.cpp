@@ -20,3 +20,13 @@ bool write_data_file(const std::string& folder, const std::string& name, bool fo
     }
     return true;
 }
+
+bool write_texture_images(const std::string& folder, bool force, const paint::TextureImage* images,
+                          std::size_t count, const char* const* files) {
+    bool ok = true;
+    for (std::size_t i = 0; i < count; ++i)
+        ok = write_data_file(folder, files[images[i].slot], force,
+                             [&](const std::string& path) { return paint::save_bmp(images[i].paint(), path); }) &&
+             ok;
+    return ok;
+}

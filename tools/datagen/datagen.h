@@ -1,8 +1,11 @@
 #pragma once
 // One entry per program: writes that program's data files below a folder.
 
+#include <cstddef>
 #include <functional>
 #include <string>
+
+#include "painter.h"
 
 // Writes every file that does not exist yet (all of them with force).
 // Returns false, having said why on stderr, when a file cannot be written.
@@ -17,3 +20,7 @@ bool write_castle_world_data(const std::string& folder, bool force);
 // returns false when it cannot.
 bool write_data_file(const std::string& folder, const std::string& name, bool force,
                      const std::function<bool(const std::string& path)>& write);
+
+// Writes each image to folder/files[slot] with write_data_file.
+bool write_texture_images(const std::string& folder, bool force, const paint::TextureImage* images,
+                          std::size_t count, const char* const* files);

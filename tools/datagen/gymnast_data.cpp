@@ -9,6 +9,7 @@
 // first two corners: the foot of a wall is the bottom of its picture.
 
 #include <cmath>
+#include <iterator>
 
 #include "datagen.h"
 #include "painter.h"
@@ -110,19 +111,17 @@ Image paint_mula() {
     return image;
 }
 
-using Painter = Image (*)();
+namespace slot = gymnast::slot;
 
-constexpr Painter kPainters[gymnast::slot::count] = {
-    paint_fundo, paint_fundoinvertido, paint_solo, paint_ceu, paint_nula, paint_mula,
+constexpr paint::TextureImage kImages[] = {
+    {slot::fundo, paint_fundo}, {slot::fundoinvertido, paint_fundoinvertido},
+    {slot::solo, paint_solo},   {slot::ceu, paint_ceu},
+    {slot::nula, paint_nula},   {slot::mula, paint_mula},
 };
+static_assert(std::size(kImages) == slot::count, "one image per texture slot");
 
 }  // namespace
 
 bool write_gymnast_data(const std::string& folder, bool force) {
-    bool ok = true;
-    for (unsigned int s = 0; s < gymnast::slot::count; ++s)
-        ok = write_data_file(folder, gymnast::kArquivosTextura[s], force,
-                             [&](const std::string& path) { return paint::save_bmp(kPainters[s](), path); }) &&
-             ok;
-    return ok;
+    return write_texture_images(folder, force, kImages, std::size(kImages), gymnast::kArquivosTextura);
 }

@@ -27,6 +27,13 @@ struct Image {
 
 bool save_bmp(const Image& image, const std::string& path);
 
+// Paints one stand-in image, the one for a slot of a program's texture table.
+using Painter = Image (*)();
+struct TextureImage {
+    int slot;
+    Painter paint;
+};
+
 // --- Randomness ---------------------------------------------------------------
 
 // Sequential pseudo-random numbers (SplitMix64): the same seed, the same run.
