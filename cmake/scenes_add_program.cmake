@@ -12,6 +12,8 @@
 #     for GL, GLU and GLUT and run from build/NAME/, when that folder has tests;
 #   - NAME_e2e from tests/e2e/NAME_e2e_test.cpp, run against the real program
 #     under the shared Xvfb server, when that file exists;
+#   - install rules: bin/NAME, its data in share/<package>/NAME/, and its menu
+#     entry and icon from packaging/;
 # and adds NAME to the list of programs in build/programs.txt.
 function(scenes_add_program name)
   cmake_parse_arguments(PARSE_ARGV 1 arg "DATA" "MAIN" "SOURCES;LIBS")
@@ -69,7 +71,28 @@ function(scenes_add_program name)
     endif()
   endif()
 
+  scenes_install_program(${name} ${arg_DATA})
   set_property(GLOBAL APPEND PROPERTY SCENES_PROGRAMS ${name})
+endfunction()
+
+# bin/ and share/ are fixed rather than GNUInstallDirs' choices: the programs
+# find their data at <their folder>/../share/<package>/<program>/.
+function(scenes_install_program name has_data)
+  set(desktop ${PROJECT_SOURCE_DIR}/packaging/${name}.desktop)
+  set(icon ${PROJECT_SOURCE_DIR}/packaging/icons/${name}.png)
+  if(NOT EXISTS ${desktop} OR NOT EXISTS ${icon})
+    message(FATAL_ERROR "scenes_add_program(${name}): needs packaging/${name}.desktop and packaging/icons/${name}.png")
+  endif()
+
+  install(TARGETS ${name} RUNTIME DESTINATION bin)
+  if(has_data)
+    # What datagen wrote beside the program, or the user's files in its place;
+    # not the executables and build files that share the folder.
+    install(DIRECTORY ${CMAKE_BINARY_DIR}/${name}/ DESTINATION share/${SCENES_PACKAGE}/${name}
+      FILES_MATCHING PATTERN "*.bmp" PATTERN "*.mp3" PATTERN CMakeFiles EXCLUDE)
+  endif()
+  install(FILES ${desktop} DESTINATION share/applications RENAME ${SCENES_PACKAGE}-${name}.desktop)
+  install(FILES ${icon} DESTINATION share/icons/hicolor/64x64/apps RENAME ${SCENES_PACKAGE}-${name}.png)
 endfunction()
 
 # Writes build/programs.txt, one program a line, for scripts/run.sh.
