@@ -4,6 +4,7 @@
 #include <GL/glut.h>
 
 #include <cstdlib>
+#include <ctime>
 
 #include "frame_clock.h"
 #include "furniture.h"
@@ -103,9 +104,10 @@ void quadro(int passos) {
     // drawn where they stood and then move.
     for (int i = 0; i < passos; ++i) avanca_ventilador();
     desenha_cena();
+    const std::time_t agora = std::time(nullptr);
     for (int i = 0; i < passos; ++i) {
         avanca_porta();
-        avanca_neve();
+        avanca_neve(agora);
     }
     glFlush();
     glutSwapBuffers();

@@ -39,8 +39,6 @@ constexpr float kStartPosy[kFlakes] = {
     13, 14, 15, 16, 17, 18, 19, 20, 21, 22,
     13.3f, 14.3f, 15.3f, 16.3f, 17.3f, 18.3f, 19.3f, 20.3f, 21.3f, 22.3f};
 
-std::time_t calendar_time() { return std::time(nullptr); }
-
 // Truncated remainder: the sign follows the dividend, as C++'s % does.
 int wrap(int value) { return value % kFullTurn; }
 
@@ -68,8 +66,6 @@ const bool flakes_placed = [] {
     return true;
 }();
 }  // namespace
-
-std::time_t (*relogio_neve)() = calendar_time;
 
 void abre_porta() {
     abre = true;
@@ -116,11 +112,11 @@ bool aplica_tecla(unsigned char key) {
     return true;
 }
 
-void avanca_neve() {
+void avanca_neve(std::time_t agora) {
     for (int i = 0; i < kFlakes; ++i) {
         // Seeded again before every flake, so within one second all flakes
         // drift the same way.
-        std::srand(static_cast<unsigned>(relogio_neve()));
+        std::srand(static_cast<unsigned>(agora));
         const int r = std::rand();
         Posx[i] = static_cast<float>(Posx[i] + (r % 2 == 0 ? kDrift : -kDrift));
         // Tested before the step: a flake is seen once below the ground.
@@ -152,7 +148,6 @@ void reset_state() {
     vent = 0;
     std::copy(std::begin(kStartPosx), std::end(kStartPosx), Posx);
     std::copy(std::begin(kStartPosy), std::end(kStartPosy), Posy);
-    relogio_neve = calendar_time;
 }
 
 }  // namespace snow_room

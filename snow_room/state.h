@@ -24,10 +24,6 @@ extern int vent;               // fan angle, -359..359
 
 extern float Posx[kFlakes], Posy[kFlakes];  // flakes, in the snow frame
 
-// Where the snowfall seeds the generator from before every flake; the
-// calendar time unless a test fixes it.
-extern std::time_t (*relogio_neve)();
-
 void abre_porta();
 void fecha_porta();
 void roda_ventilador();
@@ -37,8 +33,9 @@ void para_ventilador();
 // speed). False for any other key.
 bool aplica_tecla(unsigned char key);
 
-// One 1/60 s step of each moving thing.
-void avanca_neve();
+// One 1/60 s step of each moving thing. The snowfall seeds its drift from
+// the calendar second it is given.
+void avanca_neve(std::time_t agora);
 void avanca_porta();
 void avanca_ventilador();
 

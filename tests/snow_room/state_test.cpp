@@ -199,9 +199,6 @@ TEST_F(SnowRoomState, FanStandsAtSpeedZeroAndTurnsBackAtMinusOne) {
 
 // ---------------------------------------------------------------- snowfall
 
-std::time_t fixed_second = 0;
-std::time_t fixed_clock() { return fixed_second; }
-
 // A second whose first number after seeding is even (drift +) or odd (drift -).
 std::time_t second_with_parity(int parity) {
     for (std::time_t t = 1000;; ++t) {
@@ -214,12 +211,12 @@ class SnowRoomSnow : public SnowRoomState {
 protected:
     void SetUp() override {
         SnowRoomState::SetUp();
-        fixed_second = second_with_parity(0);
-        relogio_neve = fixed_clock;
+        second = second_with_parity(0);
     }
-    static void snow_steps(int n) {
-        for (int i = 0; i < n; ++i) avanca_neve();
+    void snow_steps(int n) const {
+        for (int i = 0; i < n; ++i) avanca_neve(second);
     }
+    std::time_t second = 0;
 };
 
 TEST_F(SnowRoomSnow, FirstFlakeReachesTheGroundAfter900StepsAndRestartsAt901) {
@@ -255,8 +252,7 @@ TEST_F(SnowRoomSnow, EveryFlakeDriftsTheSameWayWithinOneSecond) {
     for (int parity : {0, 1}) {
         SCOPED_TRACE(parity);
         reset_state();
-        relogio_neve = fixed_clock;
-        fixed_second = second_with_parity(parity);
+        second = second_with_parity(parity);
         float before[kFlakes];
         std::copy(Posx, Posx + kFlakes, before);
         snow_steps(1);
