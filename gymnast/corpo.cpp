@@ -55,7 +55,7 @@ void Corpo::desenha() {
     glPopMatrix();
 }
 
-void Corpo::original(bool camera) {
+void Corpo::original(bool camera, Ritmo& r) {
     if (camera) {
         angX = angY = angZ = 0;
         zoom = 0;
@@ -65,7 +65,7 @@ void Corpo::original(bool camera) {
         angTronco = 0;
         profuGin = posGin = altGin = 0;
     }
-    if (quadro != nullptr) quadro();
+    r.quadro();
 }
 
 void Corpo::movecamera(float dx, float dy, float dz, int cx, int cy, int cz) {

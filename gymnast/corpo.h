@@ -7,6 +7,7 @@
 #include "cabeca.h"
 #include "estado.h"
 #include "perna.h"
+#include "ritmo.h"
 #include "tronco.h"
 
 namespace gymnast {
@@ -36,23 +37,24 @@ public:
 
     // camera false: rest pose at the origin; true: camera angles and zoom to 0.
     // Either way one frame is drawn at once.
-    void original(bool camera);
+    void original(bool camera, Ritmo& r);
     // Adds the angles and sets the three rotation switches; draws nothing.
     void movecamera(float dx, float dy, float dz, int cx, int cy, int cz);
 
-    // Movements (movimentos.cpp). tipo 1 turns backwards, 2 forwards.
-    void agacha(int tipo);
-    void salta(int tipo);
-    void gira(int tipo);
-    void chegada(int tipo);
-    void desagacha(int tipo);
-    void giraqueda();
-    void chegadaqueda();
-    void desagachaqueda();
-    void tchau();
-    void mortal(int tipo);
-    void queda();
-    void animacao();
+    // Movements (movimentos.cpp), each frame and pause through r. tipo 1
+    // turns backwards, 2 forwards.
+    void agacha(int tipo, Ritmo& r);
+    void salta(int tipo, Ritmo& r);
+    void gira(int tipo, Ritmo& r);
+    void chegada(int tipo, Ritmo& r);
+    void desagacha(int tipo, Ritmo& r);
+    void giraqueda(Ritmo& r);
+    void chegadaqueda(Ritmo& r);
+    void desagachaqueda(Ritmo& r);
+    void tchau(Ritmo& r);
+    void mortal(int tipo, Ritmo& r);
+    void queda(Ritmo& r);
+    void animacao(Ritmo& r);
 
     const Tronco& getTronco() const { return tronco; }
     const Braco& getBracoDir() const { return bracoDir; }

@@ -1,8 +1,5 @@
 #include "estado.h"
 
-#include <chrono>
-#include <thread>
-
 namespace gymnast {
 
 float angX, angY, angZ;
@@ -20,14 +17,6 @@ float zoom;
 int mula;
 
 unsigned int texture_id[kTexturas];
-
-void (*quadro)() = nullptr;
-
-namespace {
-void dorme(double segundos) { std::this_thread::sleep_for(std::chrono::duration<double>(segundos)); }
-}  // namespace
-
-void (*espera)(double) = dorme;
 
 namespace {
 

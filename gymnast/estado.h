@@ -27,12 +27,6 @@ extern int mula;         // set by the full routine, never reset: swaps the back
 constexpr int kTexturas = 6;
 extern unsigned int texture_id[kTexturas];
 
-// Draws one frame of a movement (and of original). The shell installs its
-// paced display; tests count frames. Null draws nothing.
-extern void (*quadro)();
-// Waits the given seconds: a pause of the full routine. Tests replace it.
-extern void (*espera)(double segundos);
-
 // The thirteen joints, in the order the pose reset walks them. Each has its
 // mirror, and a Corpo setter that hands the mirror to the trunk (corpo.h).
 enum class Junta {

@@ -5,7 +5,8 @@
 
 int main(int argc, char** argv) {
     keep_freed_memory();
-    gymnast::inicia(&argc, argv);
+    gymnast::RitmoJanela ritmo;
+    gymnast::inicia(&argc, argv, ritmo);
     glutMainLoop();
     return 0;
 }

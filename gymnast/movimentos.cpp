@@ -6,6 +6,7 @@
 
 #include "corpo.h"
 #include "estado.h"
+#include "ritmo.h"
 
 namespace gymnast {
 
@@ -50,16 +51,29 @@ struct Camera {
     int cx, cy, cz;
 };
 
+struct Tabela {
+    const Passo* passos = nullptr;
+    std::size_t n = 0;
+};
+template <std::size_t N>
+constexpr Tabela tabela(const Passo (&passos)[N]) {
+    return {passos, N};
+}
+
+// A stage applies its tables in order; most have one.
 struct Etapa {
     int quadros;
     Camera camera;
-    const Passo* passos;
-    std::size_t n;
+    Tabela tabelas[2];
 };
 
 template <std::size_t N>
 constexpr Etapa etapa(int quadros_, Camera camera, const Passo (&passos)[N]) {
-    return {quadros_, camera, passos, N};
+    return {quadros_, camera, {tabela(passos), {}}};
+}
+template <std::size_t N, std::size_t M>
+constexpr Etapa etapa(int quadros_, Camera camera, const Passo (&primeiro)[N], const Passo (&depois)[M]) {
+    return {quadros_, camera, {tabela(primeiro), tabela(depois)}};
 }
 
 constexpr Alvo Cabeca = J(Junta::Cabeca);
@@ -109,15 +123,19 @@ const Passo kSalta[] = {
     {AltGin,      sempre, S,  +0.3},
 };
 
+// Both turns: the arms swing up for 18 frames, then are set straight.
+const Passo kBracosDoGiro[] = {
+    {BracoEsq,    ate(17), S, +1.25},
+    {BracoEsqExt, ate(17), S, +2.5},
+    {BracoDir,    ate(17), S, +1.25},
+    {BracoDirExt, ate(17), S, +2.5},
+    {BracoEsq,    em(18),  F, 0},
+    {BracoEsqExt, em(18),  F, 0},
+    {BracoDir,    em(18),  F, 0},
+    {BracoDirExt, em(18),  F, 0},
+};
+
 const Passo kGira[] = {
-    {BracoEsq,    ate(17),   S,  +1.25},
-    {BracoEsqExt, ate(17),   S,  +2.5},
-    {BracoDir,    ate(17),   S,  +1.25},
-    {BracoDirExt, ate(17),   S,  +2.5},
-    {BracoEsq,    em(18),    F,  0},
-    {BracoEsqExt, em(18),    F,  0},
-    {BracoDir,    em(18),    F,  0},
-    {BracoDirExt, em(18),    F,  0},
     {AngTronco,   ate(13),   Sd, -1.875},
     {AngTronco,   desde(14), Sd, -3.75},
     {PernaEsq,    ate(44),   Sd, -5.4},
@@ -155,24 +173,13 @@ const Passo kDesagacha[] = {
 
 const Etapa kEtapaAgacha = etapa(45, {1, 0, 0, 1, 0, 0}, kAgacha);
 const Etapa kEtapaSalta = etapa(22, {0, 0, 0, 1, 0, 0}, kSalta);
-const Etapa kEtapaGira = etapa(90, {-0.4f, 2, 0, 1, 1, 0}, kGira);
+const Etapa kEtapaGira = etapa(90, {-0.4f, 2, 0, 1, 1, 0}, kBracosDoGiro, kGira);
 const Etapa kEtapaChegada = etapa(45, {-0.4f, 2, 0, 1, 1, 0}, kChegada);
 const Etapa kEtapaDesagacha = etapa(45, {-0.05f, 2, 0, 1, 1, 0}, kDesagacha);
 
 // ---------------------------------------------------------------- fall
 
-const Passo kGiraQuedaBracos[] = {
-    {BracoEsq,    ate(17), S, +1.25},
-    {BracoEsqExt, ate(17), S, +2.5},
-    {BracoDir,    ate(17), S, +1.25},
-    {BracoDirExt, ate(17), S, +2.5},
-    {BracoEsq,    em(18),  F, 0},
-    {BracoEsqExt, em(18),  F, 0},
-    {BracoDir,    em(18),  F, 0},
-    {BracoDirExt, em(18),  F, 0},
-};
-
-const Passo kGiraQuedaResto[] = {
+const Passo kGiraQueda[] = {
     {AngTronco,  ate(13),   S, -1.875},
     {AngTronco,  desde(14), S, -4.2},
     {PernaEsq,   ate(44),   S, -5.4},
@@ -284,22 +291,18 @@ void aplicaPasso(const Passo& p, double d) {
     }
 }
 
-void aplicaPassos(const Passo* passos, std::size_t n, int i, int tipo) {
+void aplicaPassos(const Tabela& t, int i, int tipo) {
     const double d = direcao(tipo);
-    for (std::size_t k = 0; k < n; ++k)
-        if (vale(passos[k].quando, i, tipo)) aplicaPasso(passos[k], d);
+    for (std::size_t k = 0; k < t.n; ++k)
+        if (vale(t.passos[k].quando, i, tipo)) aplicaPasso(t.passos[k], d);
 }
 
 template <std::size_t N>
 void aplicaPassos(const Passo (&passos)[N], int i, int tipo) {
-    aplicaPassos(passos, N, i, tipo);
+    aplicaPassos(tabela(passos), i, tipo);
 }
 
-void desenhaQuadro() {
-    if (quadro != nullptr) quadro();
-}
-
-void pausa(long long iteracoes) { espera(static_cast<double>(iteracoes) * kSegundosPorIteracao); }
+void pausa(Ritmo& r, long long iteracoes) { r.espera(static_cast<double>(iteracoes) * kSegundosPorIteracao); }
 
 // The flailing flag after frame i: frames 38, 50 and 65 keep the previous value.
 bool agita(int i, bool antes) {
@@ -310,98 +313,98 @@ bool agita(int i, bool antes) {
     return antes;
 }
 
-void executa(Corpo& c, const Etapa& e, int tipo) {
+void executa(Corpo& c, const Etapa& e, int tipo, Ritmo& r) {
     for (int i = 0; i < e.quadros; ++i) {
         c.movecamera(e.camera.dx, e.camera.dy, e.camera.dz, e.camera.cx, e.camera.cy, e.camera.cz);
-        aplicaPassos(e.passos, e.n, i, tipo);
-        desenhaQuadro();
+        for (const Tabela& t : e.tabelas) aplicaPassos(t, i, tipo);
+        r.quadro();
     }
 }
 
 }  // namespace
 
-void Corpo::agacha(int tipo) {
+void Corpo::agacha(int tipo, Ritmo& r) {
     altGin = 0;
-    executa(*this, kEtapaAgacha, tipo);
+    executa(*this, kEtapaAgacha, tipo, r);
 }
-void Corpo::salta(int tipo) { executa(*this, kEtapaSalta, tipo); }
-void Corpo::gira(int tipo) { executa(*this, kEtapaGira, tipo); }
-void Corpo::chegada(int tipo) { executa(*this, kEtapaChegada, tipo); }
-void Corpo::desagacha(int tipo) { executa(*this, kEtapaDesagacha, tipo); }
+void Corpo::salta(int tipo, Ritmo& r) { executa(*this, kEtapaSalta, tipo, r); }
+void Corpo::gira(int tipo, Ritmo& r) { executa(*this, kEtapaGira, tipo, r); }
+void Corpo::chegada(int tipo, Ritmo& r) { executa(*this, kEtapaChegada, tipo, r); }
+void Corpo::desagacha(int tipo, Ritmo& r) { executa(*this, kEtapaDesagacha, tipo, r); }
 
-void Corpo::giraqueda() {
+void Corpo::giraqueda(Ritmo& r) {
     bool agitando = true;
     for (int i = 0; i < kQuadrosGiraQueda; ++i) {
         const Camera& k = kCameraGiraQueda;
         movecamera(k.dx, k.dy, k.dz, k.cx, k.cy, k.cz);
-        aplicaPassos(kGiraQuedaBracos, i, 1);
+        aplicaPassos(kBracosDoGiro, i, 1);
         agitando = agita(i, agitando);
         if (agitando)
             aplicaPassos(kAgitaBracos, i, 1);
         else
             aplicaPassos(kBaixaBracos, i, 1);
-        aplicaPassos(kGiraQuedaResto, i, 1);
-        desenhaQuadro();
+        aplicaPassos(kGiraQueda, i, 1);
+        r.quadro();
     }
 }
-void Corpo::chegadaqueda() { executa(*this, kEtapaChegadaQueda, 1); }
-void Corpo::desagachaqueda() { executa(*this, kEtapaDesagachaQueda, 1); }
+void Corpo::chegadaqueda(Ritmo& r) { executa(*this, kEtapaChegadaQueda, 1, r); }
+void Corpo::desagachaqueda(Ritmo& r) { executa(*this, kEtapaDesagachaQueda, 1, r); }
 
-void Corpo::tchau() {
+void Corpo::tchau(Ritmo& r) {
     for (int i = 0; i < kQuadrosTchau; ++i) {
         aplicaPassos(kTchau, i, 0);
-        desenhaQuadro();
+        r.quadro();
     }
 }
 
-void Corpo::mortal(int tipo) {
-    original(false);
-    original(true);
-    agacha(tipo);
-    salta(tipo);
-    gira(tipo);
-    chegada(tipo);
-    desagacha(tipo);
+void Corpo::mortal(int tipo, Ritmo& r) {
+    original(false, r);
+    original(true, r);
+    agacha(tipo, r);
+    salta(tipo, r);
+    gira(tipo, r);
+    chegada(tipo, r);
+    desagacha(tipo, r);
 }
 
-void Corpo::queda() {
-    original(false);
-    original(true);
-    agacha(1);
-    salta(1);
-    giraqueda();
-    chegadaqueda();
-    desagachaqueda();
+void Corpo::queda(Ritmo& r) {
+    original(false, r);
+    original(true, r);
+    agacha(1, r);
+    salta(1, r);
+    giraqueda(r);
+    chegadaqueda(r);
+    desagachaqueda(r);
 }
 
-void Corpo::animacao() {
-    original(false);
-    original(true);
-    pausa(kPausaCurta);
-    mortal(1);
-    pausa(kPausaLonga);
+void Corpo::animacao(Ritmo& r) {
+    original(false, r);
+    original(true, r);
+    pausa(r, kPausaCurta);
+    mortal(1, r);
+    pausa(r, kPausaLonga);
 
-    original(false);
-    original(true);
-    pausa(kPausaMedia);
-    mortal(2);
-    pausa(kPausaLonga);
+    original(false, r);
+    original(true, r);
+    pausa(r, kPausaMedia);
+    mortal(2, r);
+    pausa(r, kPausaLonga);
 
-    original(false);
-    original(true);
-    pausa(kPausaMedia);
-    queda();
-    pausa(kPausaMedia);
+    original(false, r);
+    original(true, r);
+    pausa(r, kPausaMedia);
+    queda(r);
+    pausa(r, kPausaMedia);
 
-    executa(*this, kEtapaCameraExclusiva, 0);
-    tchau();
+    executa(*this, kEtapaCameraExclusiva, 0, r);
+    tchau(r);
     mula = 1;
 
     for (int i = 0; i < kQuadrosFinais; ++i) {
         if (i >= kZoomFinalDesde) zoom = static_cast<float>(static_cast<double>(zoom) + kZoomFinal);
         if (i <= kCameraFinalAte) movecamera(kCameraFinal.dx, kCameraFinal.dy, kCameraFinal.dz, kCameraFinal.cx,
                                              kCameraFinal.cy, kCameraFinal.cz);
-        desenhaQuadro();
+        r.quadro();
     }
 }
 

@@ -4,12 +4,13 @@
 #include <GL/glu.h>
 #include <GL/glut.h>
 
+#include <chrono>
 #include <cstdlib>
+#include <thread>
 
 #include "cena.h"
 #include "corpo.h"
 #include "estado.h"
-#include "frame_pacer.h"
 #include "texturas.h"
 
 namespace gymnast {
@@ -113,15 +114,18 @@ bool teclaDireta(unsigned char key) {
     return false;
 }
 
+// What inicia was given: the keys and menu run movements through it.
+Ritmo* ritmo = nullptr;
+
 // ---------------------------------------------------------------- menu
 
 void ModeMenu(int value) {
     switch (value) {
-        case kAnimacao: corpo.animacao(); break;
-        case kMortalTras: corpo.mortal(1); break;
-        case kMortalFrente: corpo.mortal(2); break;
-        case kQueda: corpo.queda(); break;
-        case kOriginal: corpo.original(false); break;
+        case kAnimacao: corpo.animacao(*ritmo); break;
+        case kMortalTras: corpo.mortal(1, *ritmo); break;
+        case kMortalFrente: corpo.mortal(2, *ritmo); break;
+        case kQueda: corpo.queda(*ritmo); break;
+        case kOriginal: corpo.original(false, *ritmo); break;
         case kSair: std::exit(0);
         default: break;
     }
@@ -137,17 +141,14 @@ constexpr EntradaMenu kMenu[] = {
     {"Queda", kQueda},       {"Original", kOriginal},      {"Sair", kSair},
 };
 
-// ---------------------------------------------------------------- frames
+}  // namespace
 
-FramePacer pacer;
-
-// A movement blocks the event loop and draws its own frames: pace them.
-void quadroRitmado() {
+void RitmoJanela::quadro() {
     display();
-    pacer.end_frame();
+    pacer_.end_frame();
 }
 
-}  // namespace
+void RitmoJanela::espera(double segundos) { std::this_thread::sleep_for(std::chrono::duration<double>(segundos)); }
 
 void init() {
     glClearColor(0, 0, 0, 0);
@@ -183,8 +184,8 @@ void keyboard(unsigned char key, int, int) {
         return;
     }
     switch (key) {
-        case '.': corpo.original(false); break;
-        case ',': corpo.original(true); break;
+        case '.': corpo.original(false, *ritmo); break;
+        case ',': corpo.original(true, *ritmo); break;
         default: return;  // keys outside the table do nothing, not even a redraw
     }
     glutPostRedisplay();
@@ -192,23 +193,23 @@ void keyboard(unsigned char key, int, int) {
 
 void keyboardX(int key, int, int) {
     switch (key) {
-        case GLUT_KEY_LEFT: corpo.queda(); break;
-        case GLUT_KEY_UP: corpo.mortal(1); break;
-        case GLUT_KEY_RIGHT: corpo.animacao(); break;
-        case GLUT_KEY_DOWN: corpo.mortal(2); break;
+        case GLUT_KEY_LEFT: corpo.queda(*ritmo); break;
+        case GLUT_KEY_UP: corpo.mortal(1, *ritmo); break;
+        case GLUT_KEY_RIGHT: corpo.animacao(*ritmo); break;
+        case GLUT_KEY_DOWN: corpo.mortal(2, *ritmo); break;
         default: break;
     }
     glutPostRedisplay();
 }
 
-void inicia(int* argc, char** argv) {
+void inicia(int* argc, char** argv, Ritmo& r) {
+    ritmo = &r;
     glutInit(argc, argv);
     glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
     glutInitWindowSize(kLarguraJanela, kAlturaJanela);
     glutInitWindowPosition(kJanelaX, kJanelaY);
     glutCreateWindow(kTitulo);
     init();
-    quadro = quadroRitmado;
     glutDisplayFunc(display);
     glutReshapeFunc(reshape);
     glutKeyboardFunc(keyboard);

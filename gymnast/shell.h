@@ -2,6 +2,9 @@
 // The gymnast's program shell: window, fixed OpenGL state, images, the frame,
 // the projection, and the keys, arrow keys and menu that drive the body.
 
+#include "frame_pacer.h"
+#include "ritmo.h"
+
 namespace gymnast {
 
 constexpr int kLarguraJanela = 450;
@@ -19,8 +22,20 @@ void reshape(int w, int h);
 void keyboard(unsigned char key, int x, int y);
 void keyboardX(int key, int x, int y);
 
+// A movement blocks the event loop and draws its own frames: each is shown,
+// then held to the frame rate. Pauses are slept.
+class RitmoJanela : public Ritmo {
+public:
+    void quadro() override;
+    void espera(double segundos) override;
+
+private:
+    FramePacer pacer_;
+};
+
 // Everything main does before the GLUT main loop: window, state, images,
-// callbacks, menu, hidden cursor. Movements draw through a paced display.
-void inicia(int* argc, char** argv);
+// callbacks, menu, hidden cursor. Keys and menu run movements through r,
+// which outlives the loop.
+void inicia(int* argc, char** argv, Ritmo& r);
 
 }  // namespace gymnast

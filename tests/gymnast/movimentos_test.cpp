@@ -61,7 +61,7 @@ void esperaFimDoMortal() {
 
 TEST_F(GymnastMovimentos, BackwardSomersaultDraws249FramesAndEndsArmsOutTurnedOnce) {
     bagunca();
-    corpo.mortal(1);
+    corpo.mortal(1, gymnast_test::ritmo);
     EXPECT_EQ(quadros, 249);
     esperaFimDoMortal();
     EXPECT_NEAR(angTronco, -359.75, 1e-3);
@@ -72,7 +72,7 @@ TEST_F(GymnastMovimentos, BackwardSomersaultDraws249FramesAndEndsArmsOutTurnedOn
 
 TEST_F(GymnastMovimentos, ForwardSomersaultTurnsTheOtherWay) {
     bagunca();
-    corpo.mortal(2);
+    corpo.mortal(2, gymnast_test::ritmo);
     EXPECT_EQ(quadros, 249);
     esperaFimDoMortal();
     EXPECT_NEAR(angTronco, 359.75, 1e-3);
@@ -81,7 +81,7 @@ TEST_F(GymnastMovimentos, ForwardSomersaultTurnsTheOtherWay) {
 }
 
 TEST_F(GymnastMovimentos, ElbowsKeepTheirLastBendWhenTheTurnZeroesThem) {
-    corpo.mortal(1);
+    corpo.mortal(1, gymnast_test::ritmo);
     // Bent to -90 in the crouch, -46 after the jump, -1 after 18 frames of the turn.
     EXPECT_NEAR(corpo.getBracoEsq().getCurvatura(), -1, 1e-4);
     EXPECT_NEAR(corpo.getBracoDir().getCurvatura(), -1, 1e-4);
@@ -89,9 +89,9 @@ TEST_F(GymnastMovimentos, ElbowsKeepTheirLastBendWhenTheTurnZeroesThem) {
 }
 
 TEST_F(GymnastMovimentos, JumpEndsWithTheHeadStraight) {
-    corpo.agacha(2);
+    corpo.agacha(2, gymnast_test::ritmo);
     EXPECT_NEAR(angCabeca, -18, 1e-4);
-    corpo.salta(2);
+    corpo.salta(2, gymnast_test::ritmo);
     EXPECT_EQ(angCabeca, 0);
     EXPECT_EQ(corpo.getTronco().getAngCabeca(), 0);
     EXPECT_EQ(quadros, 45 + 22);
@@ -99,7 +99,7 @@ TEST_F(GymnastMovimentos, JumpEndsWithTheHeadStraight) {
 
 TEST_F(GymnastMovimentos, CrouchStartsFromTheGroundAndSinks) {
     altGin = 5;
-    corpo.agacha(1);
+    corpo.agacha(1, gymnast_test::ritmo);
     EXPECT_NEAR(altGin, -(34 * 0.03 + 14 * 0.047), 1e-4);
     EXPECT_NEAR(angX, 45, 1e-4);
     EXPECT_EQ(changeX, 1);
@@ -108,7 +108,7 @@ TEST_F(GymnastMovimentos, CrouchStartsFromTheGroundAndSinks) {
 
 TEST_F(GymnastMovimentos, FallEndsLowWithTheRightArmPastWhatTheTrunkAccepts) {
     bagunca();
-    corpo.queda();
+    corpo.queda(gymnast_test::ritmo);
     EXPECT_EQ(quadros, 249);
     EXPECT_NEAR(angBracoDirAb, 182.28, 0.01);
     EXPECT_NEAR(tronco().getAngBracoDirAb(), 177.75, 0.01);  // 180 and above are refused
@@ -130,13 +130,16 @@ TEST_F(GymnastMovimentos, FallEndsLowWithTheRightArmPastWhatTheTrunkAccepts) {
 struct Aceno {
     float espelho, aceito;
 };
-std::vector<Aceno> acenos;
-void registraAceno() { acenos.push_back({angBracoDirAb, corpo.getTronco().getAngBracoDirAb()}); }
+struct Acenos : Ritmo {
+    std::vector<Aceno> vistos;
+    void quadro() override { vistos.push_back({angBracoDirAb, corpo.getTronco().getAngBracoDirAb()}); }
+    void espera(double) override {}
+};
 
 TEST_F(GymnastMovimentos, WaveFromZeroHoldsTheArmWhileTheMirrorIsBelowZero) {
-    acenos.clear();
-    quadro = registraAceno;
-    corpo.tchau();
+    Acenos r;
+    corpo.tchau(r);
+    const std::vector<Aceno>& acenos = r.vistos;
     ASSERT_EQ(acenos.size(), 180u);
     EXPECT_NEAR(acenos[19].espelho, -60, 1e-4);
     EXPECT_NEAR(angBracoDirAb, -40, 1e-4);
@@ -153,9 +156,9 @@ TEST_F(GymnastMovimentos, WaveFromZeroHoldsTheArmWhileTheMirrorIsBelowZero) {
 
 TEST_F(GymnastMovimentos, WaveFromTheSideDropsSixtyThenSwingsFourTimes) {
     fixa(Junta::BracoDirAb, 90);
-    acenos.clear();
-    quadro = registraAceno;
-    corpo.tchau();
+    Acenos r;
+    corpo.tchau(r);
+    const std::vector<Aceno>& acenos = r.vistos;
     ASSERT_EQ(acenos.size(), 180u);
     EXPECT_NEAR(acenos[19].aceito, 30, 1e-4);
     EXPECT_NEAR(acenos[40].aceito, 82.5, 1e-4);  // up again
@@ -166,7 +169,7 @@ TEST_F(GymnastMovimentos, WaveFromTheSideDropsSixtyThenSwingsFourTimes) {
 
 TEST_F(GymnastMovimentos, RoutineDraws1413FramesPausesInProportionAndEndsFarOut) {
     bagunca();
-    corpo.animacao();
+    corpo.animacao(gymnast_test::ritmo);
     EXPECT_EQ(quadros, 1413);
     EXPECT_EQ(gymnast_test::pausas, (std::vector<double>{0.01, 1, 0.1, 1, 0.1, 0.1}));
     EXPECT_EQ(mula, 1);

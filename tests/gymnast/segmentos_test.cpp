@@ -262,10 +262,10 @@ TEST_F(GymnastSegmentos, PoseAndCameraResetsDrawAFrameEachAndLeaveSwitchesAndMul
     zoom = 5;
     changeX = changeY = 1;
     mula = 1;
-    corpo.original(false);
+    corpo.original(false, gymnast_test::ritmo);
     EXPECT_EQ(gymnast_test::quadros, 1);
     EXPECT_EQ(angX, 9);  // the camera is not touched
-    corpo.original(true);
+    corpo.original(true, gymnast_test::ritmo);
     EXPECT_EQ(gymnast_test::quadros, 2);
     for (int j = 0; j < kJuntas; ++j) EXPECT_EQ(espelho(static_cast<Junta>(j)), 0) << j;
     EXPECT_EQ(corpo.getTronco().getAngPernaDir(), 0);

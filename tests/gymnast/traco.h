@@ -9,6 +9,7 @@
 #include "corpo.h"
 #include "estado.h"
 #include "gl_recorder.h"
+#include "ritmo.h"
 
 namespace gymnast_test {
 
@@ -39,29 +40,29 @@ inline std::vector<std::string> traco() {
 }
 
 inline int quadros = 0;
-
-// Each movement frame drawn as the program draws it, then forgotten.
-inline void contaQuadro() {
-    ++quadros;
-    gymnast::desenhaCena();
-    glrec::recorder().clear_recording();
-}
-
 inline std::vector<double> pausas;
-inline void registraPausa(double segundos) { pausas.push_back(segundos); }
 
-// Rest pose, camera at rest, switches off, mula 0, frames counted instead of shown.
+// Each movement frame drawn as the program draws it, then forgotten; pauses
+// noted, not slept.
+struct Contador : gymnast::Ritmo {
+    void quadro() override {
+        ++quadros;
+        gymnast::desenhaCena();
+        glrec::recorder().clear_recording();
+    }
+    void espera(double segundos) override { pausas.push_back(segundos); }
+};
+inline Contador ritmo;
+
+// Rest pose, camera at rest, switches off, mula 0, nothing counted yet.
 inline void zera() {
     using namespace gymnast;
-    quadro = nullptr;
-    corpo.original(false);
-    corpo.original(true);
+    corpo.original(false, ritmo);
+    corpo.original(true, ritmo);
     changeX = changeY = changeZ = 0;
     mula = 0;
     quadros = 0;
     pausas.clear();
-    quadro = contaQuadro;
-    espera = registraPausa;
     glrec::recorder().reset();
 }
 
