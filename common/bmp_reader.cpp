@@ -1,11 +1,6 @@
 #include "bmp_reader.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
 #include <climits>
 #include <cstring>
 #include <new>
@@ -13,6 +8,7 @@
 #include <stb_image.h>
 
 #include "bmp_format.h"
+#include "file_reader.h"
 
 // The decoder trusts the headers it is given: it reads palette entries the
 // file does not hold from uninitialized memory, fills missing pixel data with
@@ -240,38 +236,9 @@ BmpResult decode(const unsigned char* data, std::size_t size) {
 
 // The whole file, read through one descriptor so that what is checked is what is read.
 BmpResult read_file(const char* path) {
-    // Non-blocking, so that opening a pipe with no writer returns at once.
-    const int fd = open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return failure(errno == ENOENT || errno == ENOTDIR ? "no such file" : std::strerror(errno));
-    struct Closer {
-        int fd;
-        ~Closer() { close(fd); }
-    } closer{fd};
-
-    struct stat info;
-    if (fstat(fd, &info) != 0) return failure(std::strerror(errno));
-    if (S_ISDIR(info.st_mode)) return failure("is a directory");
-    if (!S_ISREG(info.st_mode)) return failure("not a regular file");
-    if (info.st_size > kBmpMaxFileBytes) return failure("file too large");
-
-    // Read to the end rather than trusting the size: some files report none,
-    // and a file may grow meanwhile. One spare byte shows the end without
-    // growing the buffer, and one past the limit shows a file too large.
-    std::vector<unsigned char> bytes(static_cast<std::size_t>(info.st_size) + 1);
-    std::size_t used = 0;
-    for (;;) {
-        if (used == bytes.size()) {
-            if (used > static_cast<std::size_t>(kBmpMaxFileBytes)) return failure("file too large");
-            bytes.resize(std::min(used * 2, static_cast<std::size_t>(kBmpMaxFileBytes) + 1));
-        }
-        const ssize_t got = read(fd, bytes.data() + used, bytes.size() - used);
-        if (got < 0 && errno == EINTR) continue;
-        if (got < 0) return failure(std::strerror(errno));
-        if (got == 0) break;
-        used += static_cast<std::size_t>(got);
-    }
-    if (used == 0) return failure("empty file");
-    return decode(bytes.data(), used);
+    FileBytes file = read_regular_file(path, static_cast<std::size_t>(kBmpMaxFileBytes));
+    if (!file.error.empty()) return failure(std::move(file.error));
+    return decode(file.bytes.data(), file.bytes.size());
 }
 
 }  // namespace

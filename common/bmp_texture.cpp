@@ -9,6 +9,7 @@
 #include <string>
 
 #include "bmp_reader.h"
+#include "data_dir.h"
 
 void refuse_texture(const char* file, const std::string& reason) {
     std::fprintf(stderr, "%s: cannot load texture \"%s\": %s\n", program_invocation_short_name, file, reason.c_str());
@@ -33,13 +34,14 @@ void build_texture_mipmaps(const char* file, int width, int height, const unsign
 void BMP_Texture(unsigned int* table, char* file, int slot) {
     if (file == nullptr) return;
 
-    BmpResult result = bmp_read_file(file);
-    if (!result.image) refuse_texture(file, result.error);
+    const std::string path = data_path(file);
+    BmpResult result = bmp_read_file(path.c_str());
+    if (!result.image) refuse_texture(path.c_str(), result.error);
     const BmpImage& image = *result.image;
 
     glGenTextures(1, &table[slot]);
     glBindTexture(GL_TEXTURE_2D, table[slot]);
-    build_texture_mipmaps(file, image.width, image.height, image.pixels.data());
+    build_texture_mipmaps(path.c_str(), image.width, image.height, image.pixels.data());
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
     // The image is released when result goes out of scope.
