@@ -3,9 +3,11 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
+#include <string>
+
+#include "data_dir.h"
+#include "file_reader.h"
 
 namespace castle_world {
 
@@ -17,13 +19,24 @@ constexpr int kChunkFrames = 2048;  // about 46 ms of latency: nothing here need
 constexpr int kHalfVolume = MIX_MAX_VOLUME / 2;
 constexpr int kForever = -1;  // loops: the mixer restarts the chunk sample-exactly, without a gap
 
-void warn(const char* what, const char* why) {
-    std::fprintf(stderr, "castle_world: no music: %s: %s\n", what, why);
+void warn(const std::string& what, const char* why) {
+    std::fprintf(stderr, "castle_world: no music: %s: %s\n", what.c_str(), why);
 }
 
 }  // namespace
 
-Music::Music(const char* file) {
+Music::Music(const char* file, const DecodedSound& decoded) {
+    // Read first, the way the images are read, so an odd file costs nothing:
+    // no device is opened for a tune that will not play.
+    const std::string path = data_path(file);
+    const FileBytes tune = read_regular_file(path.c_str(), kMaxMusicBytes);
+    if (!tune.error.empty()) {
+        warn(path, tune.error == "file too large"
+                       ? ("file too large (more than " + std::to_string(kMaxMusicBytes >> 20) + " MB)").c_str()
+                       : tune.error.c_str());
+        return;
+    }
+
     // SDL would otherwise turn SIGINT and SIGTERM into events nobody reads,
     // and the program could no longer be stopped by them.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
@@ -32,35 +45,35 @@ Music::Music(const char* file) {
         return;
     }
     audio_ = true;
-    // Signed 16-bit, so samples() can hand out the chunk as it is.
+    // Signed 16-bit, so the decoded chunk is the samples the device plays.
     if (Mix_OpenAudio(kRate, AUDIO_S16SYS, kChannels, kChunkFrames) != 0) {
         warn("cannot open the audio device", Mix_GetError());
         return;
     }
     device_ = true;
-    Uint16 format = 0;
-    Mix_QuerySpec(&rate_, &format, &channels_);
 
     // Decoded whole now, so a bad file shows at start rather than mid-play.
-    std::FILE* stream = std::fopen(file, "rb");
-    if (stream == nullptr) {
-        warn(file, std::strerror(errno));
-        return;
-    }
-    SDL_RWops* source = SDL_RWFromFP(stream, SDL_TRUE);
+    SDL_RWops* source = SDL_RWFromConstMem(tune.bytes.data(), static_cast<int>(tune.bytes.size()));
     if (source == nullptr) {
-        std::fclose(stream);
-        warn(file, SDL_GetError());
+        warn(path, SDL_GetError());
         return;
     }
     chunk_ = Mix_LoadWAV_RW(source, 1);
     if (chunk_ == nullptr) {
-        warn(file, Mix_GetError());
+        warn(path, Mix_GetError());
         return;
+    }
+    if (decoded) {
+        Sound sound;
+        sound.samples = reinterpret_cast<const int16_t*>(chunk_->abuf);
+        sound.count = chunk_->alen / sizeof(int16_t);
+        Uint16 format = 0;
+        Mix_QuerySpec(&sound.rate, &format, &sound.channels);
+        decoded(sound);
     }
     Mix_VolumeChunk(chunk_, kHalfVolume);
     channel_ = Mix_PlayChannel(-1, chunk_, kForever);
-    if (channel_ < 0) warn(file, Mix_GetError());
+    if (channel_ < 0) warn(path, Mix_GetError());
 }
 
 Music::~Music() {
@@ -71,11 +84,5 @@ Music::~Music() {
 }
 
 bool Music::playing() const { return channel_ >= 0 && Mix_Playing(channel_) != 0; }
-
-const int16_t* Music::samples() const {
-    return chunk_ != nullptr ? reinterpret_cast<const int16_t*>(chunk_->abuf) : nullptr;
-}
-
-std::size_t Music::sample_count() const { return chunk_ != nullptr ? chunk_->alen / sizeof(int16_t) : 0; }
 
 }  // namespace castle_world

@@ -159,10 +159,11 @@ Decoded decode(const std::string& file) {
     setenv("SDL_AUDIODRIVER", "dummy", 1);
     Decoded decoded;
     {
-        Music music(file.c_str());
-        if (music.samples() != nullptr) decoded.samples.assign(music.samples(), music.samples() + music.sample_count());
-        decoded.channels = music.channels();
-        decoded.rate = music.rate();
+        Music music(file.c_str(), [&](const castle_world::Sound& sound) {
+            decoded.samples.assign(sound.samples, sound.samples + sound.count);
+            decoded.channels = sound.channels;
+            decoded.rate = sound.rate;
+        });
     }
     unsetenv("SDL_AUDIODRIVER");
     return decoded;
