@@ -5,10 +5,12 @@
 
 #include <cstring>
 #include <new>
+#include <string>
 #include <vector>
 
 #include "bmp_reader.h"
 #include "bmp_texture.h"
+#include "data_dir.h"
 #include "estado.h"
 
 namespace gymnast {
@@ -28,18 +30,20 @@ std::vector<unsigned char> linhasJustas(const BmpImage& image) {
 
 void CarregaTextura(char* file, unsigned int slot) {
     if (slot >= slot::count) return;
-    BmpResult result = bmp_read_file(file);
-    if (!result.image) refuse_texture(file, result.error);
+    const std::string caminho = data_path(file);
+    const char* arquivo = caminho.c_str();
+    BmpResult result = bmp_read_file(arquivo);
+    if (!result.image) refuse_texture(arquivo, result.error);
     std::vector<unsigned char> pixels;
     try {
         pixels = linhasJustas(*result.image);
     } catch (const std::bad_alloc&) {
-        refuse_texture(file, "out of memory");
+        refuse_texture(arquivo, "out of memory");
     }
 
     glGenTextures(1, &texture_id[slot]);
     glBindTexture(GL_TEXTURE_2D, texture_id[slot]);
-    build_texture_mipmaps(file, result.image->width, result.image->height, pixels.data());
+    build_texture_mipmaps(arquivo, result.image->width, result.image->height, pixels.data());
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
 }
