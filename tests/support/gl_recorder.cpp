@@ -26,13 +26,18 @@ constexpr double kPi = 3.14159265358979323846;
 
 // ---------------------------------------------------------------- matrices
 
-Mat4 Mat4::translation(double x, double y, double z) {
+namespace {
+// The identity with three entries replaced by x, y and z.
+Mat4 identity_with(std::array<int, 3> at, double x, double y, double z) {
     Mat4 r;
-    r.m[12] = x;
-    r.m[13] = y;
-    r.m[14] = z;
+    r.m[at[0]] = x;
+    r.m[at[1]] = y;
+    r.m[at[2]] = z;
     return r;
 }
+}  // namespace
+
+Mat4 Mat4::translation(double x, double y, double z) { return identity_with({12, 13, 14}, x, y, z); }
 
 Mat4 Mat4::rotation(double degrees, double x, double y, double z) {
     const double length = std::sqrt(x * x + y * y + z * z);
@@ -50,13 +55,7 @@ Mat4 Mat4::rotation(double degrees, double x, double y, double z) {
     return r;
 }
 
-Mat4 Mat4::scaling(double x, double y, double z) {
-    Mat4 r;
-    r.m[0] = x;
-    r.m[5] = y;
-    r.m[10] = z;
-    return r;
-}
+Mat4 Mat4::scaling(double x, double y, double z) { return identity_with({0, 5, 10}, x, y, z); }
 
 Mat4 Mat4::operator*(const Mat4& other) const {
     Mat4 r;
@@ -142,24 +141,21 @@ Mat4 Mat4::look_at(Vec3 eye, Vec3 center, Vec3 up) {
 
 // ---------------------------------------------------------------- queries
 
-Vec3 Quad::min() const {
+namespace {
+// Each axis on its own: pick(a, b) keeps one of two values.
+template <class Pick>
+Vec3 corner_bound(const std::array<Vertex, 4>& corners, Pick pick) {
     Vec3 r = corners[0].scene;
-    for (const auto& c : corners) {
-        r.x = std::min(r.x, c.scene.x);
-        r.y = std::min(r.y, c.scene.y);
-        r.z = std::min(r.z, c.scene.z);
-    }
+    for (const auto& c : corners) r = {pick(r.x, c.scene.x), pick(r.y, c.scene.y), pick(r.z, c.scene.z)};
     return r;
 }
+}  // namespace
 
+Vec3 Quad::min() const {
+    return corner_bound(corners, [](float a, float b) { return std::min(a, b); });
+}
 Vec3 Quad::max() const {
-    Vec3 r = corners[0].scene;
-    for (const auto& c : corners) {
-        r.x = std::max(r.x, c.scene.x);
-        r.y = std::max(r.y, c.scene.y);
-        r.z = std::max(r.z, c.scene.z);
-    }
-    return r;
+    return corner_bound(corners, [](float a, float b) { return std::max(a, b); });
 }
 
 bool near(Vec3 a, Vec3 b, float tolerance) {
@@ -707,14 +703,7 @@ struct Access {
         if (u1 == u2 || v1 == v2 || ustride < k || vstride < k || uorder < 1 || uorder > kMaxEvalOrder ||
             vorder < 1 || vorder > kMaxEvalOrder)
             return rec.raise(GL_INVALID_VALUE);
-        Recorder::Map2 m;
-        m.components = k;
-        m.u1 = u1;
-        m.u2 = u2;
-        m.v1 = v1;
-        m.v2 = v2;
-        m.uorder = uorder;
-        m.vorder = vorder;
+        Recorder::Map2 m{k, u1, u2, v1, v2, uorder, vorder, {}};
         for (int i = 0; i < uorder; ++i)
             for (int j = 0; j < vorder; ++j)
                 for (int c = 0; c < k; ++c) m.points.push_back(points[i * ustride + j * vstride + c]);
@@ -949,6 +938,76 @@ int light_model_values(GLenum pname) { return pname == GL_LIGHT_MODEL_AMBIENT ? 
 // Integer colours map their full range onto -1..1, as OpenGL does.
 float int_color(GLint v) { return static_cast<float>(v / 2147483647.0); }
 
+// Most stand-ins record their arguments, then hand the same values on.
+
+void vertex_call(const char* name, std::vector<double> v) {
+    const float x = float(v[0]), y = float(v[1]), z = v.size() > 2 ? float(v[2]) : 0;
+    rec_call(name, std::move(v));
+    Access::vertex(x, y, z);
+}
+
+void tex_coord_call(const char* name, std::vector<double> st) {
+    const float s = float(st[0]), t = float(st[1]);
+    rec_call(name, std::move(st));
+    Access::tex_coord(s, t);
+}
+
+void normal_call(const char* name, std::vector<double> v) {
+    const float x = float(v[0]), y = float(v[1]), z = float(v[2]);
+    rec_call(name, std::move(v));
+    Access::normal(x, y, z);
+}
+
+// full: the value that stands for 1 (255 for bytes). Alpha is 1 when not given.
+void color_call(const char* name, std::vector<double> rgba, float full = 1) {
+    float c[4] = {1, 1, 1, 1};
+    for (std::size_t i = 0; i < rgba.size(); ++i) c[i] = float(rgba[i]) / full;
+    rec_call(name, std::move(rgba));
+    Access::color(c[0], c[1], c[2], c[3]);
+}
+
+// Calls that only change state the recorder does not keep: all they can do
+// is be made inside glBegin/glEnd.
+void state_call(const char* name, std::vector<double> args = {}) {
+    rec_call(name, std::move(args));
+    Access::outside_begin();
+}
+
+void multiply_call(const char* name, std::vector<double> args, const Mat4& m) {
+    rec_call(name, std::move(args));
+    Access::multiply(m);
+}
+
+template <class T>
+Mat4 matrix_from(const T* m) {
+    Mat4 mat;
+    std::copy(m, m + 16, mat.m.begin());
+    return mat;
+}
+std::vector<double> values_of(const Mat4& m) { return {m.m.begin(), m.m.end()}; }
+
+// Both keep the value as an integer, whichever form set it.
+void tex_parameter_call(const char* name, GLenum target, GLenum pname, double value) {
+    rec_call(name, {double(target), double(pname), value});
+    Access::tex_parameter(target, pname, static_cast<int>(value));
+}
+void tex_env_call(const char* name, GLenum target, GLenum pname, double value) {
+    rec_call(name, {double(target), double(pname), value});
+    Access::tex_env(target, pname, static_cast<int>(value));
+}
+
+template <class Callback>
+void set_callback(const char* name, Callback*& slot, Callback* callback) {
+    rec_call(name);
+    slot = callback;
+}
+
+template <class Field, class Value>
+void set_quadric(const char* name, GLUquadric* quad, Field GLUquadric::*field, Value value) {
+    rec_call(name, {double(value)});
+    if (quad) quad->*field = value;
+}
+
 }  // namespace
 
 extern "C" {
@@ -974,102 +1033,34 @@ void glEnd(void) {
     rec_call("glEnd");
     Access::end();
 }
-void glVertex2f(GLfloat x, GLfloat y) {
-    rec_call("glVertex2f", {x, y});
-    Access::vertex(x, y, 0);
-}
-void glVertex2i(GLint x, GLint y) {
-    rec_call("glVertex2i", {double(x), double(y)});
-    Access::vertex(float(x), float(y), 0);
-}
-void glVertex2d(GLdouble x, GLdouble y) {
-    rec_call("glVertex2d", {x, y});
-    Access::vertex(float(x), float(y), 0);
-}
-void glVertex3f(GLfloat x, GLfloat y, GLfloat z) {
-    rec_call("glVertex3f", {x, y, z});
-    Access::vertex(x, y, z);
-}
-void glVertex3fv(const GLfloat* v) {
-    rec_call("glVertex3fv", {v[0], v[1], v[2]});
-    Access::vertex(v[0], v[1], v[2]);
-}
-void glVertex3d(GLdouble x, GLdouble y, GLdouble z) {
-    rec_call("glVertex3d", {x, y, z});
-    Access::vertex(float(x), float(y), float(z));
-}
-void glVertex3dv(const GLdouble* v) {
-    rec_call("glVertex3dv", {v[0], v[1], v[2]});
-    Access::vertex(float(v[0]), float(v[1]), float(v[2]));
-}
-void glVertex3i(GLint x, GLint y, GLint z) {
-    rec_call("glVertex3i", {double(x), double(y), double(z)});
-    Access::vertex(float(x), float(y), float(z));
-}
-void glTexCoord2f(GLfloat s, GLfloat t) {
-    rec_call("glTexCoord2f", {s, t});
-    Access::tex_coord(s, t);
-}
-void glTexCoord2fv(const GLfloat* v) {
-    rec_call("glTexCoord2fv", {v[0], v[1]});
-    Access::tex_coord(v[0], v[1]);
-}
-void glTexCoord2d(GLdouble s, GLdouble t) {
-    rec_call("glTexCoord2d", {s, t});
-    Access::tex_coord(float(s), float(t));
-}
-void glNormal3f(GLfloat x, GLfloat y, GLfloat z) {
-    rec_call("glNormal3f", {x, y, z});
-    Access::normal(x, y, z);
-}
-void glNormal3fv(const GLfloat* v) {
-    rec_call("glNormal3fv", {v[0], v[1], v[2]});
-    Access::normal(v[0], v[1], v[2]);
-}
-void glNormal3d(GLdouble x, GLdouble y, GLdouble z) {
-    rec_call("glNormal3d", {x, y, z});
-    Access::normal(float(x), float(y), float(z));
-}
-void glColor3f(GLfloat r, GLfloat g, GLfloat b) {
-    rec_call("glColor3f", {r, g, b});
-    Access::color(r, g, b, 1);
-}
-void glColor3fv(const GLfloat* v) {
-    rec_call("glColor3fv", {v[0], v[1], v[2]});
-    Access::color(v[0], v[1], v[2], 1);
-}
-void glColor3d(GLdouble r, GLdouble g, GLdouble b) {
-    rec_call("glColor3d", {r, g, b});
-    Access::color(float(r), float(g), float(b), 1);
-}
-void glColor4f(GLfloat r, GLfloat g, GLfloat b, GLfloat a) {
-    rec_call("glColor4f", {r, g, b, a});
-    Access::color(r, g, b, a);
-}
-void glColor4fv(const GLfloat* v) {
-    rec_call("glColor4fv", {v[0], v[1], v[2], v[3]});
-    Access::color(v[0], v[1], v[2], v[3]);
-}
+void glVertex2f(GLfloat x, GLfloat y) { vertex_call("glVertex2f", {x, y}); }
+void glVertex2i(GLint x, GLint y) { vertex_call("glVertex2i", {double(x), double(y)}); }
+void glVertex2d(GLdouble x, GLdouble y) { vertex_call("glVertex2d", {x, y}); }
+void glVertex3f(GLfloat x, GLfloat y, GLfloat z) { vertex_call("glVertex3f", {x, y, z}); }
+void glVertex3fv(const GLfloat* v) { vertex_call("glVertex3fv", {v[0], v[1], v[2]}); }
+void glVertex3d(GLdouble x, GLdouble y, GLdouble z) { vertex_call("glVertex3d", {x, y, z}); }
+void glVertex3dv(const GLdouble* v) { vertex_call("glVertex3dv", {v[0], v[1], v[2]}); }
+void glVertex3i(GLint x, GLint y, GLint z) { vertex_call("glVertex3i", {double(x), double(y), double(z)}); }
+void glTexCoord2f(GLfloat s, GLfloat t) { tex_coord_call("glTexCoord2f", {s, t}); }
+void glTexCoord2fv(const GLfloat* v) { tex_coord_call("glTexCoord2fv", {v[0], v[1]}); }
+void glTexCoord2d(GLdouble s, GLdouble t) { tex_coord_call("glTexCoord2d", {s, t}); }
+void glNormal3f(GLfloat x, GLfloat y, GLfloat z) { normal_call("glNormal3f", {x, y, z}); }
+void glNormal3fv(const GLfloat* v) { normal_call("glNormal3fv", {v[0], v[1], v[2]}); }
+void glNormal3d(GLdouble x, GLdouble y, GLdouble z) { normal_call("glNormal3d", {x, y, z}); }
+void glColor3f(GLfloat r, GLfloat g, GLfloat b) { color_call("glColor3f", {r, g, b}); }
+void glColor3fv(const GLfloat* v) { color_call("glColor3fv", {v[0], v[1], v[2]}); }
+void glColor3d(GLdouble r, GLdouble g, GLdouble b) { color_call("glColor3d", {r, g, b}); }
+void glColor4f(GLfloat r, GLfloat g, GLfloat b, GLfloat a) { color_call("glColor4f", {r, g, b, a}); }
+void glColor4fv(const GLfloat* v) { color_call("glColor4fv", {v[0], v[1], v[2], v[3]}); }
 void glColor3ub(GLubyte r, GLubyte g, GLubyte b) {
-    rec_call("glColor3ub", {double(r), double(g), double(b)});
-    Access::color(r / 255.0f, g / 255.0f, b / 255.0f, 1);
+    color_call("glColor3ub", {double(r), double(g), double(b)}, 255);
 }
 void glColor4ub(GLubyte r, GLubyte g, GLubyte b, GLubyte a) {
-    rec_call("glColor4ub", {double(r), double(g), double(b), double(a)});
-    Access::color(r / 255.0f, g / 255.0f, b / 255.0f, a / 255.0f);
+    color_call("glColor4ub", {double(r), double(g), double(b), double(a)}, 255);
 }
-void glRasterPos2f(GLfloat x, GLfloat y) {
-    rec_call("glRasterPos2f", {x, y});
-    Access::outside_begin();
-}
-void glRasterPos3f(GLfloat x, GLfloat y, GLfloat z) {
-    rec_call("glRasterPos3f", {x, y, z});
-    Access::outside_begin();
-}
-void glRasterPos2i(GLint x, GLint y) {
-    rec_call("glRasterPos2i", {double(x), double(y)});
-    Access::outside_begin();
-}
+void glRasterPos2f(GLfloat x, GLfloat y) { state_call("glRasterPos2f", {x, y}); }
+void glRasterPos3f(GLfloat x, GLfloat y, GLfloat z) { state_call("glRasterPos3f", {x, y, z}); }
+void glRasterPos2i(GLint x, GLint y) { state_call("glRasterPos2i", {double(x), double(y)}); }
 
 // ---------------------------------------------------------------- GL: matrices
 
@@ -1090,52 +1081,28 @@ void glPopMatrix(void) {
     Access::pop_matrix();
 }
 void glTranslatef(GLfloat x, GLfloat y, GLfloat z) {
-    rec_call("glTranslatef", {x, y, z});
-    Access::multiply(Mat4::translation(x, y, z));
+    multiply_call("glTranslatef", {x, y, z}, Mat4::translation(x, y, z));
 }
 void glTranslated(GLdouble x, GLdouble y, GLdouble z) {
-    rec_call("glTranslated", {x, y, z});
-    Access::multiply(Mat4::translation(x, y, z));
+    multiply_call("glTranslated", {x, y, z}, Mat4::translation(x, y, z));
 }
 void glRotatef(GLfloat angle, GLfloat x, GLfloat y, GLfloat z) {
-    rec_call("glRotatef", {angle, x, y, z});
-    Access::multiply(Mat4::rotation(angle, x, y, z));
+    multiply_call("glRotatef", {angle, x, y, z}, Mat4::rotation(angle, x, y, z));
 }
 void glRotated(GLdouble angle, GLdouble x, GLdouble y, GLdouble z) {
-    rec_call("glRotated", {angle, x, y, z});
-    Access::multiply(Mat4::rotation(angle, x, y, z));
+    multiply_call("glRotated", {angle, x, y, z}, Mat4::rotation(angle, x, y, z));
 }
-void glScalef(GLfloat x, GLfloat y, GLfloat z) {
-    rec_call("glScalef", {x, y, z});
-    Access::multiply(Mat4::scaling(x, y, z));
-}
-void glScaled(GLdouble x, GLdouble y, GLdouble z) {
-    rec_call("glScaled", {x, y, z});
-    Access::multiply(Mat4::scaling(x, y, z));
-}
-void glMultMatrixf(const GLfloat* m) {
-    Mat4 mat;
-    std::copy(m, m + 16, mat.m.begin());
-    rec_call("glMultMatrixf", std::vector<double>(mat.m.begin(), mat.m.end()));
-    Access::multiply(mat);
-}
-void glMultMatrixd(const GLdouble* m) {
-    Mat4 mat;
-    std::copy(m, m + 16, mat.m.begin());
-    rec_call("glMultMatrixd", std::vector<double>(mat.m.begin(), mat.m.end()));
-    Access::multiply(mat);
-}
+void glScalef(GLfloat x, GLfloat y, GLfloat z) { multiply_call("glScalef", {x, y, z}, Mat4::scaling(x, y, z)); }
+void glScaled(GLdouble x, GLdouble y, GLdouble z) { multiply_call("glScaled", {x, y, z}, Mat4::scaling(x, y, z)); }
+void glMultMatrixf(const GLfloat* m) { multiply_call("glMultMatrixf", values_of(matrix_from(m)), matrix_from(m)); }
+void glMultMatrixd(const GLdouble* m) { multiply_call("glMultMatrixd", values_of(matrix_from(m)), matrix_from(m)); }
 void glLoadMatrixf(const GLfloat* m) {
-    Mat4 mat;
-    std::copy(m, m + 16, mat.m.begin());
-    rec_call("glLoadMatrixf", std::vector<double>(mat.m.begin(), mat.m.end()));
-    Access::load(mat);
+    rec_call("glLoadMatrixf", values_of(matrix_from(m)));
+    Access::load(matrix_from(m));
 }
 void glLoadMatrixd(const GLdouble* m) {
-    Mat4 mat;
-    std::copy(m, m + 16, mat.m.begin());
-    rec_call("glLoadMatrixd", std::vector<double>(mat.m.begin(), mat.m.end()));
-    Access::load(mat);
+    rec_call("glLoadMatrixd", values_of(matrix_from(m)));
+    Access::load(matrix_from(m));
 }
 void glOrtho(GLdouble l, GLdouble r, GLdouble b, GLdouble t, GLdouble n, GLdouble f) {
     rec_call("glOrtho", {l, r, b, t, n, f});
@@ -1169,21 +1136,13 @@ void glBindTexture(GLenum target, GLuint texture) {
     Access::bind_texture(target, texture);
 }
 void glTexParameteri(GLenum target, GLenum pname, GLint param) {
-    rec_call("glTexParameteri", {double(target), double(pname), double(param)});
-    Access::tex_parameter(target, pname, param);
+    tex_parameter_call("glTexParameteri", target, pname, param);
 }
 void glTexParameterf(GLenum target, GLenum pname, GLfloat param) {
-    rec_call("glTexParameterf", {double(target), double(pname), param});
-    Access::tex_parameter(target, pname, static_cast<int>(param));
+    tex_parameter_call("glTexParameterf", target, pname, param);
 }
-void glTexEnvi(GLenum target, GLenum pname, GLint param) {
-    rec_call("glTexEnvi", {double(target), double(pname), double(param)});
-    Access::tex_env(target, pname, param);
-}
-void glTexEnvf(GLenum target, GLenum pname, GLfloat param) {
-    rec_call("glTexEnvf", {double(target), double(pname), param});
-    Access::tex_env(target, pname, static_cast<int>(param));
-}
+void glTexEnvi(GLenum target, GLenum pname, GLint param) { tex_env_call("glTexEnvi", target, pname, param); }
+void glTexEnvf(GLenum target, GLenum pname, GLfloat param) { tex_env_call("glTexEnvf", target, pname, param); }
 void glTexImage2D(GLenum target, GLint level, GLint internalFormat, GLsizei width, GLsizei height, GLint border,
                   GLenum format, GLenum type, const GLvoid* pixels) {
     rec_call("glTexImage2D", {double(target), double(level), double(internalFormat), double(width),
@@ -1280,30 +1239,12 @@ GLboolean glIsEnabled(GLenum cap) {
     if (!Access::outside_begin()) return GL_FALSE;
     return rec().enabled(cap) ? GL_TRUE : GL_FALSE;
 }
-void glClear(GLbitfield mask) {
-    rec_call("glClear", {double(mask)});
-    Access::outside_begin();
-}
-void glClearColor(GLclampf r, GLclampf g, GLclampf b, GLclampf a) {
-    rec_call("glClearColor", {r, g, b, a});
-    Access::outside_begin();
-}
-void glClearDepth(GLclampd depth) {
-    rec_call("glClearDepth", {depth});
-    Access::outside_begin();
-}
-void glHint(GLenum target, GLenum mode) {
-    rec_call("glHint", {double(target), double(mode)});
-    Access::outside_begin();
-}
-void glFlush(void) {
-    rec_call("glFlush");
-    Access::outside_begin();
-}
-void glFinish(void) {
-    rec_call("glFinish");
-    Access::outside_begin();
-}
+void glClear(GLbitfield mask) { state_call("glClear", {double(mask)}); }
+void glClearColor(GLclampf r, GLclampf g, GLclampf b, GLclampf a) { state_call("glClearColor", {r, g, b, a}); }
+void glClearDepth(GLclampd depth) { state_call("glClearDepth", {depth}); }
+void glHint(GLenum target, GLenum mode) { state_call("glHint", {double(target), double(mode)}); }
+void glFlush(void) { state_call("glFlush"); }
+void glFinish(void) { state_call("glFinish"); }
 GLenum glGetError(void) {
     rec_call("glGetError");
     if (!Access::outside_begin()) return GL_NO_ERROR;
@@ -1333,30 +1274,12 @@ const GLubyte* glGetString(GLenum name) {
     }
     return reinterpret_cast<const GLubyte*>(text);
 }
-void glBlendFunc(GLenum sfactor, GLenum dfactor) {
-    rec_call("glBlendFunc", {double(sfactor), double(dfactor)});
-    Access::outside_begin();
-}
-void glDepthMask(GLboolean flag) {
-    rec_call("glDepthMask", {double(flag)});
-    Access::outside_begin();
-}
-void glDepthFunc(GLenum func) {
-    rec_call("glDepthFunc", {double(func)});
-    Access::outside_begin();
-}
-void glCullFace(GLenum mode) {
-    rec_call("glCullFace", {double(mode)});
-    Access::outside_begin();
-}
-void glFrontFace(GLenum mode) {
-    rec_call("glFrontFace", {double(mode)});
-    Access::outside_begin();
-}
-void glPolygonMode(GLenum face, GLenum mode) {
-    rec_call("glPolygonMode", {double(face), double(mode)});
-    Access::outside_begin();
-}
+void glBlendFunc(GLenum sfactor, GLenum dfactor) { state_call("glBlendFunc", {double(sfactor), double(dfactor)}); }
+void glDepthMask(GLboolean flag) { state_call("glDepthMask", {double(flag)}); }
+void glDepthFunc(GLenum func) { state_call("glDepthFunc", {double(func)}); }
+void glCullFace(GLenum mode) { state_call("glCullFace", {double(mode)}); }
+void glFrontFace(GLenum mode) { state_call("glFrontFace", {double(mode)}); }
+void glPolygonMode(GLenum face, GLenum mode) { state_call("glPolygonMode", {double(face), double(mode)}); }
 void glLineWidth(GLfloat width) {
     rec_call("glLineWidth", {width});
     if (Access::outside_begin() && width <= 0) rec().raise(GL_INVALID_VALUE);
@@ -1383,14 +1306,8 @@ GLuint glGenLists(GLsizei range) {
     next += GLuint(range);
     return first;
 }
-void glNewList(GLuint list, GLenum mode) {
-    rec_call("glNewList", {double(list), double(mode)});
-    Access::outside_begin();
-}
-void glEndList(void) {
-    rec_call("glEndList");
-    Access::outside_begin();
-}
+void glNewList(GLuint list, GLenum mode) { state_call("glNewList", {double(list), double(mode)}); }
+void glEndList(void) { state_call("glEndList"); }
 void glCallList(GLuint list) { rec_call("glCallList", {double(list)}); }
 // Occlusion queries: every query counts one sample, so nothing is ever left out.
 void glGenQueries(GLsizei n, GLuint* ids) {
@@ -1405,8 +1322,7 @@ void glGetQueryObjectuiv(GLuint id, GLenum pname, GLuint* params) {
     *params = 1;
 }
 void glColorMask(GLboolean r, GLboolean g, GLboolean b, GLboolean a) {
-    rec_call("glColorMask", {double(r), double(g), double(b), double(a)});
-    Access::outside_begin();
+    state_call("glColorMask", {double(r), double(g), double(b), double(a)});
 }
 
 // ---------------------------------------------------------------- GL: evaluators
@@ -1496,20 +1412,16 @@ void gluDeleteQuadric(GLUquadric* quad) {
     (void)quad;
 }
 void gluQuadricTexture(GLUquadric* quad, GLboolean texture) {
-    rec_call("gluQuadricTexture", {double(texture)});
-    if (quad) quad->texture = texture;
+    set_quadric("gluQuadricTexture", quad, &GLUquadric::texture, texture);
 }
 void gluQuadricNormals(GLUquadric* quad, GLenum normal) {
-    rec_call("gluQuadricNormals", {double(normal)});
-    if (quad) quad->normals = normal;
+    set_quadric("gluQuadricNormals", quad, &GLUquadric::normals, normal);
 }
 void gluQuadricDrawStyle(GLUquadric* quad, GLenum draw) {
-    rec_call("gluQuadricDrawStyle", {double(draw)});
-    if (quad) quad->draw_style = draw;
+    set_quadric("gluQuadricDrawStyle", quad, &GLUquadric::draw_style, draw);
 }
 void gluQuadricOrientation(GLUquadric* quad, GLenum orientation) {
-    rec_call("gluQuadricOrientation", {double(orientation)});
-    if (quad) quad->orientation = orientation;
+    set_quadric("gluQuadricOrientation", quad, &GLUquadric::orientation, orientation);
 }
 void gluSphere(GLUquadric* quad, GLdouble radius, GLint slices, GLint stacks) {
     Access::solid("gluSphere", {radius, double(slices), double(stacks)}, quad);
@@ -1579,41 +1491,30 @@ void glutSetCursor(int cursor) {
 
 // ---------------------------------------------------------------- GLUT: callbacks
 
-void glutDisplayFunc(void (*callback)(void)) {
-    rec_call("glutDisplayFunc");
-    Access::callbacks().display = callback;
-}
+void glutDisplayFunc(void (*callback)(void)) { set_callback("glutDisplayFunc", Access::callbacks().display, callback); }
 void glutReshapeFunc(void (*callback)(int, int)) {
-    rec_call("glutReshapeFunc");
-    Access::callbacks().reshape = callback;
+    set_callback("glutReshapeFunc", Access::callbacks().reshape, callback);
 }
 void glutKeyboardFunc(void (*callback)(unsigned char, int, int)) {
-    rec_call("glutKeyboardFunc");
-    Access::callbacks().keyboard = callback;
+    set_callback("glutKeyboardFunc", Access::callbacks().keyboard, callback);
 }
 void glutKeyboardUpFunc(void (*callback)(unsigned char, int, int)) {
-    rec_call("glutKeyboardUpFunc");
-    Access::callbacks().keyboard_up = callback;
+    set_callback("glutKeyboardUpFunc", Access::callbacks().keyboard_up, callback);
 }
 void glutSpecialFunc(void (*callback)(int, int, int)) {
-    rec_call("glutSpecialFunc");
-    Access::callbacks().special = callback;
+    set_callback("glutSpecialFunc", Access::callbacks().special, callback);
 }
 void glutSpecialUpFunc(void (*callback)(int, int, int)) {
-    rec_call("glutSpecialUpFunc");
-    Access::callbacks().special_up = callback;
+    set_callback("glutSpecialUpFunc", Access::callbacks().special_up, callback);
 }
 void glutMouseFunc(void (*callback)(int, int, int, int)) {
-    rec_call("glutMouseFunc");
-    Access::callbacks().mouse = callback;
+    set_callback("glutMouseFunc", Access::callbacks().mouse, callback);
 }
 void glutMotionFunc(void (*callback)(int, int)) {
-    rec_call("glutMotionFunc");
-    Access::callbacks().motion = callback;
+    set_callback("glutMotionFunc", Access::callbacks().motion, callback);
 }
 void glutPassiveMotionFunc(void (*callback)(int, int)) {
-    rec_call("glutPassiveMotionFunc");
-    Access::callbacks().passive_motion = callback;
+    set_callback("glutPassiveMotionFunc", Access::callbacks().passive_motion, callback);
 }
 void glutIdleFunc(void (*callback)(void)) {
     rec_call("glutIdleFunc", {callback ? 1.0 : 0.0});
