@@ -1,7 +1,8 @@
 #pragma once
-// Keeps continuously redrawn frames at a steady rate. Every animation in
-// these programs moves by a fixed amount per frame, so an unpaced loop on a
-// fast machine would run them many times too fast.
+// Keeps continuously redrawn frames at a steady rate. Animations advance by
+// the frame clock's fixed steps of 1/60 s (frame_clock.h), whose end_frame()
+// is this wait; the gymnast's movements, which draw their own frames one step
+// each, are paced by it directly.
 //
 // Call end_frame() at the end of each displayed frame: it waits until one
 // frame period has passed since the previous call returned. The wait happens

@@ -1,5 +1,8 @@
-// Opens a window for an OpenGL context, initialises GLEW in it and reports
-// whether the context supports OpenGL 2.0. The exit status is the verdict.
+// glew_probe: opens a window for an OpenGL context, initialises GLEW in it
+// and prints whether the context supports OpenGL 2.0. The exit status is the
+// verdict: 0 when it does, 1 when it does not or GLEW fails.
+//
+// No keys or mouse: the empty window stays open until it is closed.
 
 #include <GL/glew.h>
 #include <GL/glut.h>

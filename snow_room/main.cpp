@@ -1,3 +1,19 @@
+// snow_room: a lit living room, open towards the viewer, with a ceiling fan
+// and a door in the back wall; through the door, a yard with a snowman and
+// snow falling in the moonlight.
+//
+// Keys:
+//   x / X, y / Y, z / Z   turn the scene by +5 / -5 degrees about x, y, z
+//   4 / 6                 shift the scene by +1 / -1 along x
+//   1 / 3                 shift the scene by +1 / -1 along y
+//   8 / 5                 shift the scene by +1 / -1 along z
+//   p / P                 open / close the door
+//   v / V                 start / stop the fan
+//   + / -                 turn the fan faster / slower (below 0 it turns back)
+//   u / U                 let the snow fall faster / slower
+//   l / L                 switch the light off / on
+//   Esc                   quit
+
 #include <GL/glut.h>
 
 #include <cstdio>
