@@ -3,6 +3,8 @@
 // 10 in the plane z = 0 (and z = 10 for a thick wall), column i over x 10 i to
 // 10 i + 10, row j over y 10 j to 10 j + 10, with battlements in the top row.
 
+#include "faces.h"
+
 namespace castle_world {
 
 // Cells left out of a thick wall: columns first to last of rows 0 to rows - 1.
@@ -26,6 +28,6 @@ constexpr float kBlock = 10;
 
 // Every even column of the top row is a merlon: a closed block reaching 10
 // toward +z; odd columns are crenels.
-void block_wall(const BlockWall& w);
+void block_wall(Pen& pen, const BlockWall& w);
 
 }  // namespace castle_world

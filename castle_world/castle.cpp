@@ -1,11 +1,6 @@
 #include "castle.h"
 
-#include <GL/gl.h>
-#include <GL/glu.h>
-#include <GL/glut.h>
-
 #include "blocks.h"
-#include "faces.h"
 #include "textures.h"
 
 namespace castle_world {
@@ -49,249 +44,213 @@ constexpr int kUprights = 17;
 // Drawbridge opening corners, where the chains hang from.
 constexpr float kChainCorners[2][3] = {{60, 120, 0}, {140, 120, 0}};
 
-void push_place(const Place& p) {
-    end_quads();
-    glPushMatrix();
-    glTranslatef(p.x, p.y, p.z);
-    if (p.degrees != 0) glRotatef(p.degrees, 0, 1, 0);
+void push_place(Pen& pen, const Place& p) {
+    pen.push();
+    pen.translate(p.x, p.y, p.z);
+    if (p.degrees != 0) pen.rotate(p.degrees, 0, 1, 0);
 }
 
-void pop() {
-    end_quads();
-    glPopMatrix();
-}
-
-void tower_body(const BlockWall& face) {
+void tower_body(Pen& pen, const BlockWall& face) {
     for (const Place& p : kTowerFaces) {
-        push_place(p);
-        block_wall(face);
-        pop();
+        push_place(pen, p);
+        block_wall(pen, face);
+        pen.pop();
     }
-    tiles_y(0, 0, 11, 11, kTowerPlatform, slot::roof);
+    pen.tiles_y(0, 0, 11, 11, kTowerPlatform, slot::roof);
 }
 
 // The door leaf in its frame: x 0.1 to 30, y 0 to 69.9, z 0 to 5, with
 // handles on the side `handle_sign` points to.
-void door_leaf(float handle_sign) {
-    box(0.1f, 0, 0, 30, 69.9f, 5, slot::gate, slot::gate2);
-    colour(kGrey, kGrey, kGrey);
+void door_leaf(Pen& pen, float handle_sign) {
+    pen.box(0.1f, 0, 0, 30, 69.9f, 5, slot::gate, slot::gate2);
+    pen.colour(kGrey, kGrey, kGrey);
     for (int k = 0; k < 2; ++k) {
         const float x = 10.0f + 10.0f * k;
-        cube_at(x, 19, 6.5f * handle_sign, 1, 1, 3, 1);
-        cube_at(x, 21, 8.5f * handle_sign, 1, 5, 1, 1);
+        pen.cube_at(x, 19, 6.5f * handle_sign, 1, 1, 3, 1);
+        pen.cube_at(x, 21, 8.5f * handle_sign, 1, 5, 1, 1);
     }
-    colour(1, 1, 1);
+    pen.colour(1, 1, 1);
 }
 
 bool leaves_swing(int porta_castelo) { return porta_castelo >= kBarTravel + 1 && porta_castelo <= kDoorOpen; }
 
 }  // namespace
 
-void emblema() {
-    use_texture(slot::vimbo_face);
-    face_z(20, 50, 90, 170, -0.1f);
+void emblema(Pen& pen) {
+    pen.texture(slot::vimbo_face);
+    pen.face_z(20, 50, 90, 170, -0.1f);
 }
 
-void torre() {
-    tower_body(kTowerFace);
-    tiles_y(0, 0, 11, 11, kTowerFloor, slot::roof_tower);
+void torre(Pen& pen) {
+    tower_body(pen, kTowerFace);
+    pen.tiles_y(0, 0, 11, 11, kTowerFloor, slot::roof_tower);
 }
 
-void torre_castelo() {
-    tower_body(kKeepTowerFace);
+void torre_castelo(Pen& pen) {
+    tower_body(pen, kKeepTowerFace);
 
-    bind_texture(slot::roof_tower);
-    colour(1, 0, 0);
-    glPushMatrix();
-    glTranslatef(55, 200, 55);
-    glRotatef(-90, 1, 0, 0);
-    gluCylinder(quadric(), 55, 1, 100, 100, 100);
-    glPopMatrix();
+    pen.bind(slot::roof_tower);
+    pen.colour(1, 0, 0);
+    pen.push();
+    pen.translate(55, 200, 55);
+    pen.rotate(-90, 1, 0, 0);
+    pen.cylinder(55, 1, 100, 100, 100);
+    pen.pop();
 
-    colour(0, 1, 0);
-    glPushMatrix();
-    glTranslatef(55, 290, 55);
-    glRotatef(-90, 1, 0, 0);
-    glutSolidCone(1, 50, 100, 100);
-    glPopMatrix();
-    colour(1, 1, 1);
+    pen.colour(0, 1, 0);
+    pen.push();
+    pen.translate(55, 290, 55);
+    pen.rotate(-90, 1, 0, 0);
+    pen.cone(1, 50, 100, 100);
+    pen.pop();
+    pen.colour(1, 1, 1);
 
-    use_texture(slot::vimbo);
-    face_z(55, 320, 95, 340, 55);
-    emblema();
-    end_quads();
+    pen.texture(slot::vimbo);
+    pen.face_z(55, 320, 95, 340, 55);
+    emblema(pen);
 }
 
-void muro() {
-    block_wall(kCurtainWall);
-    push_place(kCurtainTower);
-    torre();
-    pop();
+void muro(Pen& pen) {
+    block_wall(pen, kCurtainWall);
+    push_place(pen, kCurtainTower);
+    torre(pen);
+    pen.pop();
 }
 
-void muro2() {
-    block_wall(kRearWall);
-    end_quads();
+void muro2(Pen& pen) {
+    block_wall(pen, kRearWall);
 }
 
-void castelo_front() { block_wall(kKeepFront); }
+void castelo_front(Pen& pen) { block_wall(pen, kKeepFront); }
 
-void castelo_door(const State& s) {
+void castelo_door(Pen& pen, const State& s) {
     const bool swing = leaves_swing(s.porta_castelo);
 
-    push_place({70, 0, 5, 0});
-    if (swing) glRotatef(float(s.porta_castelo - kBarTravel), 0, 1, 0);
-    door_leaf(1);
-    end_quads();
-    glPushMatrix();
-    glTranslatef(float(5 - s.porta_castelo2), 20.1f, 5.1f);
-    box(0, 0, 0, 50, 7, 2.9f, slot::wood2, slot::wood2);
-    end_quads();
-    glPushMatrix();
-    glTranslatef(2, 3.5f, 0);
-    bind_texture(slot::wood2);
-    gluCylinder(quadric(), 1, 1, 10, 100, 100);
-    glPopMatrix();
-    glPopMatrix();
-    pop();
+    push_place(pen, {70, 0, 5, 0});
+    if (swing) pen.rotate(float(s.porta_castelo - kBarTravel), 0, 1, 0);
+    door_leaf(pen, 1);
+    pen.push();
+    pen.translate(float(5 - s.porta_castelo2), 20.1f, 5.1f);
+    pen.box(0, 0, 0, 50, 7, 2.9f, slot::wood2, slot::wood2);
+    pen.push();
+    pen.translate(2, 3.5f, 0);
+    pen.bind(slot::wood2);
+    pen.cylinder(1, 1, 10, 100, 100);
+    pen.pop();
+    pen.pop();
+    pen.pop();
 
-    push_place({130, 0, 5, -180});
-    if (swing) glRotatef(float(kBarTravel - s.porta_castelo), 0, 1, 0);
-    door_leaf(-1);
-    pop();
+    push_place(pen, {130, 0, 5, -180});
+    if (swing) pen.rotate(float(kBarTravel - s.porta_castelo), 0, 1, 0);
+    door_leaf(pen, -1);
+    pen.pop();
 }
 
-void castelo_rest() {
+void castelo_rest(Pen& pen) {
     for (const Place& p : kKeepWalls) {
-        push_place(p);
-        block_wall(kKeepWall);
-        pop();
+        push_place(pen, p);
+        block_wall(pen, kKeepWall);
+        pen.pop();
     }
-    tiles_y(0, 0, 21, 21, kKeepRoof, slot::roof);
-    tiles_y(0, 0, 21, 21, kKeepFloor, slot::red_carpet);
+    pen.tiles_y(0, 0, 21, 21, kKeepRoof, slot::roof);
+    pen.tiles_y(0, 0, 21, 21, kKeepFloor, slot::red_carpet);
     for (const Place& p : kKeepTowers) {
-        push_place(p);
-        torre_castelo();
-        pop();
+        push_place(pen, p);
+        torre_castelo(pen);
+        pen.pop();
     }
 }
 
-void castelo(const State& s) {
-    castelo_front();
-    castelo_door(s);
-    castelo_rest();
+void gear(Pen& pen, float x, float y, float z, float degrees, int sides) {
+    pen.push();
+    pen.translate(x, y, z);
+    pen.rotate(degrees, 0, 0, 1);
+    pen.torus(2, 5, sides, sides);
+    pen.cube_at(0, 7, 0, 1, 1, 1, 4);
+    pen.cube_at(0, -7, 0, 1, 1, 1, 4);
+    pen.cube_at(7, 0, 0, 1, 1, 1, 4);
+    pen.cube_at(-7, 0, 0, 1, 1, 1, 4);
+    pen.pop();
 }
 
-void gear(float degrees, int sides) {
-    end_quads();
-    glPushMatrix();
-    glRotatef(degrees, 0, 0, 1);
-    glutSolidTorus(2, 5, sides, sides);
-    cube_at(0, 7, 0, 1, 1, 1, 4);
-    cube_at(0, -7, 0, 1, 1, 1, 4);
-    cube_at(7, 0, 0, 1, 1, 1, 4);
-    cube_at(-7, 0, 0, 1, 1, 1, 4);
-    glPopMatrix();
-}
-
-void grade(int porta_grade) {
-    colour(kGrey, kGrey, kGrey);
-    glPushMatrix();
-    glTranslatef(0, float(porta_grade), 0);
-    cube_at(40, 20, 0, 8, 0.1f, 0.1f, 10);
-    cube_at(40, 70, 0, 8, 0.1f, 0.1f, 10);
+void grade(Pen& pen, int porta_grade) {
+    pen.colour(kGrey, kGrey, kGrey);
+    pen.push();
+    pen.translate(0, float(porta_grade), 0);
+    pen.cube_at(40, 20, 0, 8, 0.1f, 0.1f, 10);
+    pen.cube_at(40, 70, 0, 8, 0.1f, 0.1f, 10);
     for (int i = 0; i < kUprights; ++i) {
         const float x = 5.0f * i;
-        cube_at(x, 60, 0, 0.1f, 11.5f, 0.1f, 10);
-        glPushMatrix();
-        glTranslatef(x, 2.5f, 0);
-        glRotatef(90, 1, 0, 0);  // the cone's axis, +z, turned to point down
-        glutSolidCone(1.5, 5, 10, 10);
-        glPopMatrix();
+        pen.cube_at(x, 60, 0, 0.1f, 11.5f, 0.1f, 10);
+        pen.push();
+        pen.translate(x, 2.5f, 0);
+        pen.rotate(90, 1, 0, 0);  // the cone's axis, +z, turned to point down
+        pen.cone(1.5, 5, 10, 10);
+        pen.pop();
     }
-    glPopMatrix();
+    pen.pop();
 
-    glPushMatrix();
-    glTranslatef(-5, 110, 0);
-    gear(4.0f * porta_grade, 10);
-    glPopMatrix();
-    glPushMatrix();
-    glTranslatef(85, 110, 0);
-    gear(-4.0f * porta_grade, 100);
-    glPopMatrix();
-    colour(1, 1, 1);
+    gear(pen, -5, 110, 0, 4.0f * porta_grade, 10);
+    gear(pen, 85, 110, 0, -4.0f * porta_grade, 100);
+    pen.colour(1, 1, 1);
 }
 
-void portao_wall() { block_wall(kGatehouse); }
+void portao_wall(Pen& pen) { block_wall(pen, kGatehouse); }
 
-void portao_machinery(const State& s) {
+void portao_machinery(Pen& pen, const State& s) {
     const int p = s.portao_madeira;
 
-    colour(0, 0, 0);
-    cube_at(14, 30, 10, 0.1f, 4.6f, 0.1f, 10);
-    cube_at(26, 30, 10, 0.1f, 4.6f, 0.1f, 10);
-    colour(kGrey, kGrey, kGrey);
-    glPushMatrix();
-    glTranslatef(20, 10, 10);
-    glRotatef(16.0f * p, 0, 0, 1);
-    glutSolidTorus(1, 7, 10, 10);
-    cube_at(0, 0, 0, 0.7f, 7, 0.7f, 2);
-    cube_at(0, 0, 0, 7, 0.7f, 0.7f, 2);
-    cube_at(0, -7, 6, 0.7f, 0.7f, 6, 2);
-    glPopMatrix();
+    pen.colour(0, 0, 0);
+    pen.cube_at(14, 30, 10, 0.1f, 4.6f, 0.1f, 10);
+    pen.cube_at(26, 30, 10, 0.1f, 4.6f, 0.1f, 10);
+    pen.colour(kGrey, kGrey, kGrey);
+    pen.push();
+    pen.translate(20, 10, 10);
+    pen.rotate(16.0f * p, 0, 0, 1);
+    pen.torus(1, 7, 10, 10);
+    pen.cube_at(0, 0, 0, 0.7f, 7, 0.7f, 2);
+    pen.cube_at(0, 0, 0, 7, 0.7f, 0.7f, 2);
+    pen.cube_at(0, -7, 6, 0.7f, 0.7f, 6, 2);
+    pen.pop();
 
-    glPushMatrix();
-    glTranslatef(20, 50, 10);
-    gear(4.0f * p, 10);
-    glPopMatrix();
-    glPushMatrix();
-    glTranslatef(35, 54, 10);
-    gear(-4.0f * p, 10);
-    glPopMatrix();
-    colour(1, 1, 1);
+    gear(pen, 20, 50, 10, 4.0f * p, 10);
+    gear(pen, 35, 54, 10, -4.0f * p, 10);
+    pen.colour(1, 1, 1);
 
     // Integer divisions, as the chain lengths and tilts step in whole units.
     const float drop = float((-60 * p) / 90);
     const float tilt = float(90 - p / 2);
     const float length = float((17 * p) / 90);
     for (const auto& c : kChainCorners) {
-        glPushMatrix();
-        glTranslatef(c[0], c[1], c[2]);
-        glTranslatef(0, drop, drop);
-        glRotatef(tilt, 1, 0, 0);
-        glColor3f(0, 1, 0);
-        glScalef(0.1f, length, 0.1f);
-        glutSolidCube(10);
-        glColor3f(1, 1, 1);
-        glPopMatrix();
+        pen.push();
+        pen.translate(c[0], c[1], c[2]);
+        pen.translate(0, drop, drop);
+        pen.rotate(tilt, 1, 0, 0);
+        pen.colour(0, 1, 0);
+        pen.scale(0.1f, length, 0.1f);
+        pen.cube(10);
+        pen.colour(1, 1, 1);
+        pen.pop();
     }
 
-    glPushMatrix();
-    glRotatef(float(-p), 1, 0, 0);
-    box(60, 0.1f, 0, 140, 120, 5, slot::wood, slot::wood);
-    end_quads();
-    glPopMatrix();
+    pen.push();
+    pen.rotate(float(-p), 1, 0, 0);
+    pen.box(60, 0.1f, 0, 140, 120, 5, slot::wood, slot::wood);
+    pen.pop();
 }
 
-void portao_towers() {
+void portao_towers(Pen& pen) {
     for (const Place& p : kGateTowers) {
-        push_place(p);
-        torre();
-        pop();
+        push_place(pen, p);
+        torre(pen);
+        pen.pop();
     }
 }
 
-void portao_grade(const State& s) {
-    push_place({60, 0, 11, 0});
-    grade(s.porta_grade);
-    pop();
-}
-
-void portao(const State& s) {
-    portao_wall();
-    portao_machinery(s);
-    portao_towers();
-    portao_grade(s);
+void portao_grade(Pen& pen, const State& s) {
+    push_place(pen, {60, 0, 11, 0});
+    grade(pen, s.porta_grade);
+    pen.pop();
 }
 
 }  // namespace castle_world

@@ -1,69 +1,113 @@
 #pragma once
-// What every drawing function of the castle world draws with: textured quads,
-// boxes, tiles, GLUT solids at a place, and the one quadric.
+// The Pen: the one way the castle world's drawing reaches OpenGL. Every
+// object is drawn through one, as textured quads, matrix steps, colours and
+// solids; the drawing files include no GL header of their own.
 //
-// Quads go through quad(), which binds the texture chosen last. The plain
-// path binds and opens a group for every quad; the fast path binds only when
-// the texture changes and keeps one group open across quads of the same
-// texture.
+// No group of triangles outlives the call that opened it, so whatever comes
+// next, a colour, a matrix, a solid or a display list, finds GL outside any
+// glBegin. What the fast pen saves is binds: it remembers the texture it
+// bound and skips binding it again.
 //
 // A quad a b c d is sent as the triangles a b c and a c d. Mesa splits
 // GL_QUADS along either diagonal depending on how its buffers happen to
 // batch, so one quad came out a few pixels different from frame to frame;
-// with the split fixed here every path draws the same pixels. Anything that is not a vertex (matrices, colours, solids)
-// must come after end_quads(), which the helpers here call themselves.
+// with the split fixed here every path draws the same pixels.
+//
+// A measuring pen draws nothing: it follows the matrices itself and gathers
+// the box of everything it would have drawn, solids included.
 
-#include <GL/glu.h>
+#include <array>
+#include <cstddef>
+#include <vector>
 
 namespace castle_world {
-
-void set_fast_quads(bool on);
-bool fast_quads();
-
-// The next quads use this slot of textureArray.
-void use_texture(int slot);
-// Closes an open group of quads; call before any other GL call.
-void end_quads();
-// Binds a slot now, for a quadric or solid that follows.
-void bind_texture(int slot);
-// What a drawing left behind that a following GLUT solid shows: the bound
-// slot (-1 when unknown) and the last texture coordinate sent.
-struct Trace {
-    int slot;
-    float s, t;
-};
-Trace trace();
-// Puts that state back as if the drawing had run.
-void replay(const Trace& t);
-// A display list just bound this slot.
-void assume_bound(int slot);
-// The bound texture is unknown (after a display list or a foreign bind).
-void forget_binding();
 
 struct Corner {
     float x, y, z, s, t;
 };
-void quad(const Corner& a, const Corner& b, const Corner& c, const Corner& d);
 
-// Quads in one axis plane, texture (0, 0) at the low corner, (0, 1), (1, 1)
-// at the high corner, (1, 0): the whole image once, t growing with y (with z
-// for face_y), s with x (face_z, face_y) or z (face_x).
-void face_z(float x0, float y0, float x1, float y1, float z);
-void face_x(float z0, float y0, float z1, float y1, float x);
-void face_y(float x0, float z0, float x1, float z1, float y);
+struct Box {
+    float min[3], max[3];
+};
 
-// A closed box: its two faces across z in `sides`, the other four in `edges`.
-void box(float x0, float y0, float z0, float x1, float y1, float z1, int sides, int edges);
+// What a GLUT solid shows, having no texture coordinates of its own: the
+// bound texture at the coordinate sent last.
+struct Texel {
+    int slot = -1;  // -1: nothing bound by this drawing
+    float s = 0, t = 0;
+};
 
-// columns x rows square tiles of side 10 in the plane y, from (x0, z0).
-void tiles_y(float x0, float z0, int columns, int rows, float y, int slot);
+class Pen {
+public:
+    enum Mode { kPlain, kFast, kMeasure };
+    explicit Pen(Mode mode);
+    Pen(const Pen&) = delete;
+    Pen& operator=(const Pen&) = delete;
 
-// glutSolidCube(side) scaled by (sx, sy, sz) and centred at (x, y, z).
-void cube_at(float x, float y, float z, float sx, float sy, float sz, double side);
+    // The next quads use this slot of textureArray.
+    void texture(int slot);
+    void quad(const Corner& a, const Corner& b, const Corner& c, const Corner& d);
+    // Quads in one axis plane, texture (0, 0) at the low corner, (0, 1), (1, 1)
+    // at the high corner, (1, 0): the whole image once, t growing with y (with z
+    // for face_y), s with x (face_z, face_y) or z (face_x).
+    void face_z(float x0, float y0, float x1, float y1, float z);
+    void face_x(float z0, float y0, float z1, float y1, float x);
+    void face_y(float x0, float z0, float x1, float z1, float y);
+    // A closed box: its two faces across z in `sides`, the other four in `edges`.
+    void box(float x0, float y0, float z0, float x1, float y1, float z1, int sides, int edges);
+    // columns x rows square tiles of side 10 in the plane y, from (x0, z0).
+    void tiles_y(float x0, float z0, int columns, int rows, float y, int slot);
 
-void colour(float r, float g, float b);
+    void push();
+    void pop();
+    void translate(float x, float y, float z);
+    void rotate(float degrees, float x, float y, float z);
+    void scale(float x, float y, float z);
+    void colour(float r, float g, float b);
 
-// Created once with texture coordinates on, and kept for the whole run.
-GLUquadric* quadric();
+    // Binds a slot now, for the quadric or solid that follows.
+    void bind(int slot);
+    void cube(double side);
+    // cube(side) scaled by (sx, sy, sz) and centred at (x, y, z).
+    void cube_at(float x, float y, float z, float sx, float sy, float sz, double side);
+    void cone(double base, double height, int slices, int stacks);
+    void torus(double inner, double outer, int sides, int rings);
+    // Quadrics, with texture coordinates of their own.
+    void cylinder(double base, double top, double height, int slices, int stacks);
+    void sphere(double radius, int slices, int stacks);
+
+    // Calls a display list whose drawing left `left` behind.
+    void call(unsigned list, const Texel& left);
+    // Binds and sends what an earlier drawing left, for a solid that shows it.
+    void restore(const Texel& left);
+
+    // What a solid drawn now would show, as far as this pen has drawn.
+    Texel texel() const { return texel_; }
+    // Whether a GLUT solid came before this pen's first bind, showing
+    // whatever was drawn before it.
+    bool shows_earlier() const { return shows_earlier_; }
+    // A measuring pen: the box of all it drew, in the coordinates it started in.
+    Box extent() const { return extent_; }
+
+private:
+    using Matrix = std::array<double, 16>;  // column-major, as GL keeps it
+    using Quad = std::array<Corner, 4>;
+    void send_bind(int slot);
+    // One group of triangles, begun and ended here.
+    void group(int slot, const Quad* quads, std::size_t count);
+    void vertex(const Corner& c);
+    void multiply(const Matrix& m);
+    void take(double x, double y, double z);
+    // A solid without texture coordinates, with its own box.
+    void solid_box(double x0, double y0, double z0, double x1, double y1, double z1);
+
+    Mode mode_;
+    int wanted_ = 0;
+    int bound_ = -1;  // -1: not known
+    Texel texel_;
+    bool shows_earlier_ = false;
+    std::vector<Matrix> matrices_;
+    Box extent_{{1e30f, 1e30f, 1e30f}, {-1e30f, -1e30f, -1e30f}};
+};
 
 }  // namespace castle_world

@@ -1,8 +1,5 @@
 #include "landscape.h"
 
-#include <GL/glu.h>
-
-#include "faces.h"
 #include "textures.h"
 
 namespace castle_world {
@@ -15,40 +12,39 @@ constexpr int kSkySlices = 100;
 
 bool in_moat(int j) { return j >= kMoatFirstRow && j <= kMoatLastRow; }
 
-void tile(int i, int j) {
+void tile(Pen& pen, int i, int j) {
     const float x0 = kTile * i, x1 = x0 + kTile;
     const float z0 = kTile * j, z1 = z0 + kTile;
     const bool water = in_moat(j);
     const float y = water ? kMoatDepth : 0;
-    use_texture(water ? slot::water : slot::grass);
-    quad({x0, y, z0, 0, 0}, {x0, y, z1, 1, 0}, {x1, y, z1, 1, 1}, {x1, y, z0, 0, 1});
+    pen.texture(water ? slot::water : slot::grass);
+    pen.quad({x0, y, z0, 0, 0}, {x0, y, z1, 1, 0}, {x1, y, z1, 1, 1}, {x1, y, z0, 0, 1});
 }
 
 }  // namespace
 
-void chao_chunk(int ci, int cj) {
+void chao_chunk(Pen& pen, int ci, int cj) {
     const int i0 = ci * kChunkTiles, j0 = cj * kChunkTiles;
     for (int i = i0; i < i0 + kChunkTiles; ++i)
-        for (int j = j0; j < j0 + kChunkTiles; ++j) tile(i, j);
+        for (int j = j0; j < j0 + kChunkTiles; ++j) tile(pen, i, j);
 
-    use_texture(slot::earth);
+    pen.texture(slot::earth);
     for (int j = j0; j < j0 + kChunkTiles; ++j) {
         const bool near_edge = j == kMoatFirstRow, far_edge = j == kMoatLastRow;
         if (!near_edge && !far_edge) continue;
         const float z = near_edge ? kTile * j : kTile * (j + 1);
-        for (int i = i0; i < i0 + kChunkTiles; ++i) face_z(kTile * i, kMoatDepth, kTile * (i + 1), 0, z);
+        for (int i = i0; i < i0 + kChunkTiles; ++i) pen.face_z(kTile * i, kMoatDepth, kTile * (i + 1), 0, z);
     }
 }
 
-void chao() {
+void chao(Pen& pen) {
     for (int ci = 0; ci < kChunks; ++ci)
-        for (int cj = 0; cj < kChunks; ++cj) chao_chunk(ci, cj);
-    end_quads();
+        for (int cj = 0; cj < kChunks; ++cj) chao_chunk(pen, ci, cj);
 }
 
-void ceu() {
-    bind_texture(slot::sky);
-    gluSphere(quadric(), kSkyRadius, kSkySlices, kSkySlices);
+void ceu(Pen& pen) {
+    pen.bind(slot::sky);
+    pen.sphere(kSkyRadius, kSkySlices, kSkySlices);
 }
 
 }  // namespace castle_world

@@ -5,13 +5,13 @@
 #include <GL/glext.h>
 #include <GL/glu.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <functional>
 #include <vector>
 
 #include "castle.h"
-#include "faces.h"
 #include "landscape.h"
 #include "village.h"
 
@@ -49,8 +49,8 @@ enum Kind { kTaverna, kCasa1, kCasa2, kPortao, kMuro, kMuro2, kCastelo, kPlaca, 
 
 // Pieces in drawing order; a fixed piece is compiled once, a moving one drawn each frame.
 struct Piece {
-    void (*fixed)();
-    void (*moving)(const State&);
+    void (*fixed)(Pen&);
+    void (*moving)(Pen&, const State&);
 };
 
 const std::vector<Piece> kPieces[kKinds] = {
@@ -67,20 +67,6 @@ const std::vector<Piece> kPieces[kKinds] = {
 
 constexpr const char* kNames[kKinds] = {"taverna", "casa1", "casa2", "portao", "muro",
                                         "muro2",   "castelo", "placa_vende", "fonte"};
-
-// Each object's extent in its own coordinates, moving parts at any position
-// included, with a margin of 1.
-constexpr Box kLocalBoxes[kKinds] = {
-    {{-1, -1, -1}, {81, 61, 71}},        // taverna, with the sign bracket
-    {{-1, -1, -1}, {21, 25, 21}},        // casa1, with the chimney
-    {{-11, -1, -11}, {61, 51, 71}},      // casa2, roof overhang and balcony
-    {{-111, -6, -121}, {321, 211, 61}},  // portao, lowered bridge and raised portcullis
-    {{-1, -1, -51}, {621, 211, 61}},     // muro, with its tower
-    {{-1, -1, -1}, {1451, 161, 11}},     // muro2
-    {{-111, -1, -61}, {321, 341, 271}},  // castelo, open leaves, towers and flags
-    {{-6, -1, -2}, {6, 11, 2}},          // placa_vende
-    {{-11, -1, -1}, {21, 13, 31}},       // fonte
-};
 
 // glTranslatef(first), glRotatef(degrees about y) if any, glTranslatef(then).
 struct Placement {
@@ -115,43 +101,82 @@ const std::vector<Placement> kPlacements = make_placements();
 
 constexpr float kSkyAt[3] = {850, 0, 850};
 
-// Rotation of (x, z) about y by the degrees glRotatef takes.
-void turn(float degrees, double& x, double& z) {
-    const double r = degrees * M_PI / 180;
-    const double c = std::cos(r), s = std::sin(r);
-    const double nx = x * c + z * s, nz = -x * s + z * c;
-    x = nx;
-    z = nz;
+void push_placement(Pen& pen, const Placement& p) {
+    pen.push();
+    pen.translate(p.first[0], p.first[1], p.first[2]);
+    if (p.degrees != 0) pen.rotate(p.degrees, 0, 1, 0);
+    if (p.then[0] != 0 || p.then[1] != 0 || p.then[2] != 0) pen.translate(p.then[0], p.then[1], p.then[2]);
 }
 
-Box scene_box(const Placement& p) {
-    const Box& local = kLocalBoxes[p.kind];
-    Box out{{1e9f, 1e9f, 1e9f}, {-1e9f, -1e9f, -1e9f}};
-    for (int corner = 0; corner < 8; ++corner) {
-        double x = (corner & 1 ? local.max : local.min)[0] + p.then[0];
-        double y = (corner & 2 ? local.max : local.min)[1] + p.then[1];
-        double z = (corner & 4 ? local.max : local.min)[2] + p.then[2];
-        turn(p.degrees, x, z);
-        const double v[3] = {x + p.first[0], y + p.first[1], z + p.first[2]};
-        for (int a = 0; a < 3; ++a) {
-            out.min[a] = std::fmin(out.min[a], float(v[a]));
-            out.max[a] = std::fmax(out.max[a], float(v[a]));
-        }
+void draw_placement(Pen& pen, const Placement& p, const State& s) {
+    push_placement(pen, p);
+    for (const Piece& piece : kPieces[p.kind]) {
+        if (piece.fixed) piece.fixed(pen);
+        if (piece.moving) piece.moving(pen, s);
+    }
+    pen.pop();
+}
+
+// What the fast path needs to know of an object it may leave out: its box,
+// what it leaves for a GLUT solid drawn after it, and whether its own first
+// solid shows what was drawn before it.
+struct Footprint {
+    Box box;
+    Texel leaves;
+    bool shows_earlier;
+};
+
+// Every position the gates take, each counter through its whole travel.
+std::vector<State> gate_positions() {
+    std::vector<State> out;
+    for (int k = 0; k <= kDoorOpen; ++k) {
+        State s;
+        s.porta_castelo = k;
+        s.porta_castelo2 = std::min(k, kBarTravel);
+        s.portao_madeira = std::min(k, kBridgeDown);
+        s.porta_grade = std::min(k, kPortcullisUp);
+        out.push_back(s);
     }
     return out;
 }
 
-// The placements never move: their boxes are worked out once.
-const std::vector<Box> kSceneBoxes = [] {
-    std::vector<Box> boxes;
-    for (const Placement& p : kPlacements) boxes.push_back(scene_box(p));
-    return boxes;
+// The measure with a margin of 1 all round, so the box's faces stand clear
+// of what it holds.
+Footprint footprint(const Pen& pen) {
+    Box b = pen.extent();
+    for (int a = 0; a < 3; ++a) {
+        b.min[a] -= 1;
+        b.max[a] += 1;
+    }
+    return {b, pen.texel(), pen.shows_earlier()};
+}
+
+// Measured once from the drawing itself, the ground by chunks first, then
+// the placements in drawing order.
+const std::vector<Footprint> kFootprints = [] {
+    std::vector<Footprint> out;
+    for (int ci = 0; ci < kChunks; ++ci)
+        for (int cj = 0; cj < kChunks; ++cj) {
+            Pen pen(Pen::kMeasure);
+            chao_chunk(pen, ci, cj);
+            out.push_back(footprint(pen));
+        }
+    const std::vector<State> positions = gate_positions();
+    for (const Placement& p : kPlacements) {
+        Pen pen(Pen::kMeasure);
+        push_placement(pen, p);
+        for (const Piece& piece : kPieces[p.kind]) {
+            if (piece.fixed) piece.fixed(pen);
+            if (piece.moving)
+                for (const State& s : positions) piece.moving(pen, s);
+        }
+        pen.pop();
+        out.push_back(footprint(pen));
+    }
+    return out;
 }();
 
-Box chunk_box(int ci, int cj) {
-    const float side = 10.0f * kChunkTiles;
-    return {{side * ci - 1, kMoatDepth - 1, side * cj - 1}, {side * (ci + 1) + 1, 1, side * (cj + 1) + 1}};
-}
+constexpr int kGroundPieces = kChunks * kChunks;
 
 // --- view volume ----------------------------------------------------------------
 
@@ -234,7 +259,6 @@ bool hidden(const Box& b, const State& s) {
         glGenQueries(1, &q);
         return q;
     }();
-    end_quads();
     glColorMask(GL_FALSE, GL_FALSE, GL_FALSE, GL_FALSE);
     glDepthMask(GL_FALSE);
     glBeginQuery(GL_SAMPLES_PASSED, query);
@@ -275,36 +299,25 @@ bool worth_asking(Kind k) { return (k == kCastelo || k == kMuro2) && queries_sup
 
 // --- display lists --------------------------------------------------------------
 
-Path path{true, true, true, true};
-
 struct Compiled {
     GLuint list = 0;
-    Trace after{-1, 0, 0};
+    Texel leaves;
 };
 
-Compiled compile(const std::function<void()>& draw) {
+Compiled compile(const std::function<void(Pen&)>& draw) {
     Compiled c;
     c.list = glGenLists(1);
-    forget_binding();
     glNewList(c.list, GL_COMPILE);
-    draw();
-    end_quads();
+    Pen pen(Pen::kFast);
+    draw(pen);
     glEndList();
-    c.after = trace();
-    forget_binding();
+    c.leaves = pen.texel();
     return c;
-}
-
-void call(const Compiled& c) {
-    end_quads();
-    glCallList(c.list);
-    // The list binds its own textures; afterwards its last one is bound.
-    assume_bound(c.after.slot);
 }
 
 struct Lists {
     std::vector<Compiled> pieces[kKinds];
-    Compiled chunks[kChunks][kChunks];
+    Compiled chunks[kGroundPieces];
     Compiled sky;
 };
 
@@ -313,83 +326,54 @@ Lists& lists() {
         auto* l = new Lists;
         for (int k = 0; k < kKinds; ++k)
             for (const Piece& piece : kPieces[k]) l->pieces[k].push_back(piece.fixed ? compile(piece.fixed) : Compiled{});
-        for (int ci = 0; ci < kChunks; ++ci)
-            for (int cj = 0; cj < kChunks; ++cj) l->chunks[ci][cj] = compile([=] { chao_chunk(ci, cj); });
+        for (int i = 0; i < kGroundPieces; ++i)
+            l->chunks[i] = compile([=](Pen& pen) { chao_chunk(pen, i / kChunks, i % kChunks); });
         l->sky = compile(ceu);
         return l;
     }();
     return *made;
 }
 
-void push_placement(const Placement& p) {
-    end_quads();
-    glPushMatrix();
-    glTranslatef(p.first[0], p.first[1], p.first[2]);
-    if (p.degrees != 0) glRotatef(p.degrees, 0, 1, 0);
-    if (p.then[0] != 0 || p.then[1] != 0 || p.then[2] != 0) glTranslatef(p.then[0], p.then[1], p.then[2]);
+void draw_plain(Pen& pen, const State& s) {
+    pen.push();
+    chao(pen);
+    pen.pop();
+    for (const Placement& p : kPlacements) draw_placement(pen, p, s);
 }
 
-void pop() {
-    end_quads();
-    glPopMatrix();
-}
-
-void draw_placement(const Placement& p, const State& s) {
-    push_placement(p);
-    for (const Piece& piece : kPieces[p.kind]) {
-        if (piece.fixed) piece.fixed();
-        if (piece.moving) piece.moving(s);
-    }
-    pop();
-}
-
-void draw_plain(const State& s) {
-    glPushMatrix();
-    chao();
-    glPopMatrix();
-    for (const Placement& p : kPlacements) draw_placement(p, s);
-}
-
-void draw_fast(const State& s) {
-    Lists& l = lists();
+void draw_fast(Pen& pen, const State& s) {
+    const Lists& l = lists();
     const Planes planes = view_planes(s);
-    for (int ci = 0; ci < kChunks; ++ci)
-        for (int cj = 0; cj < kChunks; ++cj)
-            if (!path.cull || !outside(planes, chunk_box(ci, cj))) call(l.chunks[ci][cj]);
-    // The ground leaves the same texture state however many chunks were sent:
-    // the next object binds its own before drawing.
-    for (std::size_t i = 0; i < kPlacements.size(); ++i) {
-        const Placement& p = kPlacements[i];
-        const std::vector<Compiled>& compiled = l.pieces[p.kind];
-        const Box& box = kSceneBoxes[i];
-        if ((path.cull && outside(planes, box)) || (path.hidden && worth_asking(p.kind) && hidden(box, s))) {
-            // What the object would have left bound for a GLUT solid that follows.
-            for (auto it = compiled.rbegin(); it != compiled.rend(); ++it)
-                if (it->list) {
-                    replay(it->after);
-                    break;
-                }
+    // What the objects left out would have left bound and sent last.
+    Texel missed;
+    for (int i = 0; i < placed_count(); ++i) {
+        const Footprint& f = kFootprints[std::size_t(i)];
+        const Placement* p = i < kGroundPieces ? nullptr : &kPlacements[std::size_t(i - kGroundPieces)];
+        if (outside(planes, f.box) || (p && worth_asking(p->kind) && hidden(f.box, s))) {
+            if (f.leaves.slot >= 0) missed = f.leaves;
             continue;
         }
-        push_placement(p);
-        const std::vector<Piece>& pieces = kPieces[p.kind];
-        for (std::size_t k = 0; k < pieces.size(); ++k) {
-            if (pieces[k].fixed) call(compiled[k]);
-            if (pieces[k].moving) pieces[k].moving(s);
+        // Its first solid shows what the object before it left, which was not drawn.
+        if (f.shows_earlier) pen.restore(missed);
+        missed = Texel{};
+        if (!p) {
+            pen.call(l.chunks[i].list, l.chunks[i].leaves);
+            continue;
         }
-        pop();
+        push_placement(pen, *p);
+        const std::vector<Piece>& pieces = kPieces[p->kind];
+        const std::vector<Compiled>& compiled = l.pieces[p->kind];
+        for (std::size_t k = 0; k < pieces.size(); ++k) {
+            if (pieces[k].fixed) pen.call(compiled[k].list, compiled[k].leaves);
+            if (pieces[k].moving) pieces[k].moving(pen, s);
+        }
+        pen.pop();
     }
 }
 
 }  // namespace
 
-void set_path(const Path& p) {
-    path = p;
-    set_fast_quads(p.skip_binds);
-    if (p.lists) lists();
-}
-
-void set_fast_path(bool on) { set_path({on, on, on, on}); }
+void compile_scene() { lists(); }
 
 void load_projection(const State& s) {
     glMatrixMode(GL_PROJECTION);
@@ -406,46 +390,45 @@ void load_camera(const State& s) {
     gluLookAt(v.eye[0], v.eye[1], v.eye[2], v.centre[0], v.centre[1], v.centre[2], 0, 1, 0);
 }
 
-void draw_objects(const State& s) {
-    const bool fast = path.lists;
+void draw_objects(const State& s, Path path) {
+    const bool fast = path == Path::fast;
+    Pen pen(fast ? Pen::kFast : Pen::kPlain);
     if (fast)
-        draw_fast(s);
+        draw_fast(pen, s);
     else
-        draw_plain(s);
+        draw_plain(pen, s);
 
-    end_quads();
-    glPushMatrix();
-    glTranslatef(kSkyAt[0], kSkyAt[1], kSkyAt[2]);
-    glRotatef(s.mov_ceu, 0, 0, 1);
+    pen.push();
+    pen.translate(kSkyAt[0], kSkyAt[1], kSkyAt[2]);
+    pen.rotate(s.mov_ceu, 0, 0, 1);
     if (fast)
-        call(lists().sky);
+        pen.call(lists().sky.list, lists().sky.leaves);
     else
-        ceu();
-    end_quads();
-    glPopMatrix();
+        ceu(pen);
+    pen.pop();
 }
 
-void draw_frame(const State& s) {
+void draw_frame(const State& s, Path path) {
     load_camera(s);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     light(s);
-    draw_objects(s);
+    draw_objects(s, path);
 }
 
-int placed_count() { return kChunks * kChunks + int(kPlacements.size()); }
+int placed_count() { return int(kFootprints.size()); }
 
 Placed placed(int index) {
-    if (index < kChunks * kChunks) return {"chao", chunk_box(index / kChunks, index % kChunks)};
-    const std::size_t i = std::size_t(index - kChunks * kChunks);
-    return {kNames[kPlacements.at(i).kind], kSceneBoxes.at(i)};
+    const Box& box = kFootprints.at(std::size_t(index)).box;
+    if (index < kGroundPieces) return {"chao", box};
+    return {kNames[kPlacements.at(std::size_t(index - kGroundPieces)).kind], box};
 }
 
 void draw_placed(int index, const State& s) {
-    if (index < kChunks * kChunks)
-        chao_chunk(index / kChunks, index % kChunks);
+    Pen pen(Pen::kPlain);
+    if (index < kGroundPieces)
+        chao_chunk(pen, index / kChunks, index % kChunks);
     else
-        draw_placement(kPlacements.at(std::size_t(index - kChunks * kChunks)), s);
-    end_quads();
+        draw_placement(pen, kPlacements.at(std::size_t(index - kGroundPieces)), s);
 }
 
 }  // namespace castle_world

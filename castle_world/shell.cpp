@@ -4,7 +4,6 @@
 
 #include <cstdlib>
 
-#include "faces.h"
 #include "frame_clock.h"
 #include "scene.h"
 #include "textures.h"
@@ -27,8 +26,7 @@ void initScene() {
     glEnable(GL_DEPTH_TEST);
     glEnable(GL_TEXTURE_2D);
     load_textures();
-    forget_binding();  // the loader left its last image bound
-    set_fast_path(true);
+    compile_scene();
 }
 
 void register_callbacks() {
@@ -62,9 +60,9 @@ void pressKey(int key, int, int) { special_down(state, key); }
 
 void releaseKey(int key, int, int) { special_up(state, key); }
 
-void frame(int steps) {
+void frame(int steps, Path path) {
     for (int i = 0; i < steps; ++i) step(state);
-    draw_frame(state);
+    draw_frame(state, path);
     // The sky turns after it is drawn: a frame shows the turn of the frame before.
     for (int i = 0; i < steps; ++i) step_sky(state);
     glutSwapBuffers();

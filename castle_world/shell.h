@@ -1,6 +1,7 @@
 #pragma once
 // The castle world's window: start-up, GLUT callbacks and the frame.
 
+#include "scene.h"
 #include "state.h"
 
 namespace castle_world {
@@ -23,6 +24,6 @@ void releaseKey(int key, int x, int y);
 // Display and idle: the steps due, the picture, the sky's turn, the swap, pacing.
 void renderScene();
 // One frame of `steps` steps, swapped, not paced.
-void frame(int steps);
+void frame(int steps, Path path = Path::fast);
 
 }  // namespace castle_world

@@ -1,12 +1,7 @@
 #include "village.h"
 
-#include <GL/gl.h>
-#include <GL/glu.h>
-#include <GL/glut.h>
-
 #include <initializer_list>
 
-#include "faces.h"
 #include "textures.h"
 
 namespace castle_world {
@@ -39,156 +34,153 @@ constexpr float kFountainFloor = 0.1f;
 constexpr float kFountainWater = 4;
 constexpr float kRim = 5;
 
-void flat(const XZ (&p)[4], float y) {
-    quad({p[0].x, y, p[0].z, 0, 0}, {p[1].x, y, p[1].z, 0, 1}, {p[2].x, y, p[2].z, 1, 1},
+void flat(Pen& pen, const XZ (&p)[4], float y) {
+    pen.quad({p[0].x, y, p[0].z, 0, 0}, {p[1].x, y, p[1].z, 0, 1}, {p[2].x, y, p[2].z, 1, 1},
          {p[3].x, y, p[3].z, 1, 0});
 }
 
 // An upright quad from a to b, y0 to y1.
-void upright(XZ a, XZ b, float y0, float y1) {
-    quad({a.x, y0, a.z, 0, 0}, {a.x, y1, a.z, 0, 1}, {b.x, y1, b.z, 1, 1}, {b.x, y0, b.z, 1, 0});
+void upright(Pen& pen, XZ a, XZ b, float y0, float y1) {
+    pen.quad({a.x, y0, a.z, 0, 0}, {a.x, y1, a.z, 0, 1}, {b.x, y1, b.z, 1, 1}, {b.x, y0, b.z, 1, 0});
 }
 
-void ring(const XZ (&p)[8], float y0, float y1) {
-    for (int k = 0; k < 8; ++k) upright(p[k], p[(k + 1) % 8], y0, y1);
+void ring(Pen& pen, const XZ (&p)[8], float y0, float y1) {
+    for (int k = 0; k < 8; ++k) upright(pen, p[k], p[(k + 1) % 8], y0, y1);
 }
 
 // Four sides of the block over x0..x1, z0..z1.
-void sides(float x0, float z0, float x1, float z1, float y0, float y1) {
-    face_z(x0, y0, x1, y1, z0);
-    face_z(x0, y0, x1, y1, z1);
-    face_x(z0, y0, z1, y1, x0);
-    face_x(z0, y0, z1, y1, x1);
+void sides(Pen& pen, float x0, float z0, float x1, float z1, float y0, float y1) {
+    pen.face_z(x0, y0, x1, y1, z0);
+    pen.face_z(x0, y0, x1, y1, z1);
+    pen.face_x(z0, y0, z1, y1, x0);
+    pen.face_x(z0, y0, z1, y1, x1);
 }
 
 // --- houses -------------------------------------------------------------------
 
 // The four walls of a storey on the plan x0..x1, z0..z1, from y0 to y1.
-void storey(float x1, float z1, float y0, float y1) { sides(0, 0, x1, z1, y0, y1); }
+void storey(Pen& pen, float x1, float z1, float y0, float y1) { sides(pen, 0, 0, x1, z1, y0, y1); }
 
 constexpr float kDark = 0.1f;
 
 }  // namespace
 
-void fonte() {
-    use_texture(slot::fountain_floor);
-    for (const auto& piece : kBasin) flat(piece, kFountainFloor);
-    use_texture(slot::water);
-    for (const auto& piece : kBasin) flat(piece, kFountainWater);
+void fonte(Pen& pen) {
+    pen.texture(slot::fountain_floor);
+    for (const auto& piece : kBasin) flat(pen, piece, kFountainFloor);
+    pen.texture(slot::water);
+    for (const auto& piece : kBasin) flat(pen, piece, kFountainWater);
 
-    use_texture(slot::fountain);
-    ring(kOuter, 0, kRim);
-    use_texture(slot::fountain_inside);
-    ring(kInner, 0, kRim);
-    use_texture(slot::fountain);
+    pen.texture(slot::fountain);
+    ring(pen, kOuter, 0, kRim);
+    pen.texture(slot::fountain_inside);
+    ring(pen, kInner, 0, kRim);
+    pen.texture(slot::fountain);
     for (int k = 0; k < 8; ++k) {
         const XZ a = kOuter[k], b = kOuter[(k + 1) % 8], c = kInner[(k + 1) % 8], d = kInner[k];
-        quad({a.x, kRim, a.z, 0, 0}, {b.x, kRim, b.z, 0, 1}, {c.x, kRim, c.z, 1, 1}, {d.x, kRim, d.z, 1, 0});
+        pen.quad({a.x, kRim, a.z, 0, 0}, {b.x, kRim, b.z, 0, 1}, {c.x, kRim, c.z, 1, 1}, {d.x, kRim, d.z, 1, 0});
     }
 
     // Centre block, its water, the column and the upper bowl.
-    sides(0, 10, 10, 20, 0, 5);
-    face_y(0, 10, 10, 20, 5);
-    use_texture(slot::water);
-    face_y(0, 10, 10, 20, 5.1f);
-    use_texture(slot::fountain);
-    sides(4, 14, 6, 16, 5, 12);
-    face_y(2, 12, 8, 18, 8);
-    sides(2, 12, 8, 18, 8, 10);
-    face_y(2, 12, 8, 18, 10);
-    use_texture(slot::water);
-    face_y(2, 12, 8, 18, 10.1f);
-    end_quads();
+    sides(pen, 0, 10, 10, 20, 0, 5);
+    pen.face_y(0, 10, 10, 20, 5);
+    pen.texture(slot::water);
+    pen.face_y(0, 10, 10, 20, 5.1f);
+    pen.texture(slot::fountain);
+    sides(pen, 4, 14, 6, 16, 5, 12);
+    pen.face_y(2, 12, 8, 18, 8);
+    sides(pen, 2, 12, 8, 18, 8, 10);
+    pen.face_y(2, 12, 8, 18, 10);
+    pen.texture(slot::water);
+    pen.face_y(2, 12, 8, 18, 10.1f);
 }
 
-void placa_vende() {
-    colour(0.2f, 0.2f, 0.05f);
-    cube_at(0, 5, 0, 0.5f, 5, 0.5f, 2);
-    cube_at(0, 7, 0, 5, 2.5f, 0.5f, 2);
-    colour(1, 1, 1);
+void placa_vende(Pen& pen) {
+    pen.colour(0.2f, 0.2f, 0.05f);
+    pen.cube_at(0, 5, 0, 0.5f, 5, 0.5f, 2);
+    pen.cube_at(0, 7, 0, 5, 2.5f, 0.5f, 2);
+    pen.colour(1, 1, 1);
     // Texture s grows toward -x: the notice reads unmirrored from -z.
-    use_texture(slot::sell);
-    quad({5, 4.5f, -0.6f, 0, 0}, {5, 9.5f, -0.6f, 0, 1}, {-5, 9.5f, -0.6f, 1, 1}, {-5, 4.5f, -0.6f, 1, 0});
-    end_quads();
+    pen.texture(slot::sell);
+    pen.quad({5, 4.5f, -0.6f, 0, 0}, {5, 9.5f, -0.6f, 0, 1}, {-5, 9.5f, -0.6f, 1, 1}, {-5, 4.5f, -0.6f, 1, 0});
 }
 
-void casa1() {
-    use_texture(slot::casa2);
-    storey(20, 20, 0, 20);
-    face_y(0, 0, 20, 20, 20);
-    use_texture(slot::porta);
-    face_z(3, 0, 10, 10, 20.1f);
-    use_texture(slot::janela);
-    face_x(5, 6, 15, 11, -0.1f);
-    colour(0, 0, 0);
-    cube_at(5, 20, 3, 1, 2, 1, 4);
-    colour(1, 1, 1);
+void casa1(Pen& pen) {
+    pen.texture(slot::casa2);
+    storey(pen, 20, 20, 0, 20);
+    pen.face_y(0, 0, 20, 20, 20);
+    pen.texture(slot::porta);
+    pen.face_z(3, 0, 10, 10, 20.1f);
+    pen.texture(slot::janela);
+    pen.face_x(5, 6, 15, 11, -0.1f);
+    pen.colour(0, 0, 0);
+    pen.cube_at(5, 20, 3, 1, 2, 1, 4);
+    pen.colour(1, 1, 1);
 }
 
-void casa2() {
-    use_texture(slot::parede);
-    storey(50, 50, 0, 20);
-    face_y(0, 0, 50, 50, 20);
-    face_y(0, 0, 50, 70, 20.1f);
-    colour(kDark, kDark, kDark);
-    cube_at(5, 9.5f, 66, 1, 7, 1, 3);
-    cube_at(45, 9.5f, 66, 1, 7, 1, 3);
-    colour(1, 1, 1);
+void casa2(Pen& pen) {
+    pen.texture(slot::parede);
+    storey(pen, 50, 50, 0, 20);
+    pen.face_y(0, 0, 50, 50, 20);
+    pen.face_y(0, 0, 50, 70, 20.1f);
+    pen.colour(kDark, kDark, kDark);
+    pen.cube_at(5, 9.5f, 66, 1, 7, 1, 3);
+    pen.cube_at(45, 9.5f, 66, 1, 7, 1, 3);
+    pen.colour(1, 1, 1);
 
     // The upper storey has no back wall: it opens onto the balcony.
-    use_texture(slot::parede);
-    face_z(0, 20, 50, 50, 0);
-    face_x(0, 20, 50, 50, 0);
-    face_x(0, 20, 50, 50, 50);
-    face_y(0, 0, 50, 50, 50);
+    pen.texture(slot::parede);
+    pen.face_z(0, 20, 50, 50, 0);
+    pen.face_x(0, 20, 50, 50, 0);
+    pen.face_x(0, 20, 50, 50, 50);
+    pen.face_y(0, 0, 50, 50, 50);
 
-    use_texture(slot::grade);
-    face_z(0, 20, 50, 30, 70);
-    face_x(50, 20, 70, 30, 0);
-    face_x(50, 20, 70, 30, 50);
+    pen.texture(slot::grade);
+    pen.face_z(0, 20, 50, 30, 70);
+    pen.face_x(50, 20, 70, 30, 0);
+    pen.face_x(50, 20, 70, 30, 50);
 
-    use_texture(slot::porta2);
-    face_z(10, 0, 19, 14, 50.1f);
+    pen.texture(slot::porta2);
+    pen.face_z(10, 0, 19, 14, 50.1f);
     for (float x : {50.1f, -0.1f}) {
-        use_texture(slot::janela2);
-        face_x(15, 5, 32, 16, x);
-        use_texture(slot::janela);
-        face_x(15, 35, 32, 46, x);
+        pen.texture(slot::janela2);
+        pen.face_x(15, 5, 32, 16, x);
+        pen.texture(slot::janela);
+        pen.face_x(15, 35, 32, 46, x);
     }
-    use_texture(slot::telha);
-    face_y(-10, -10, 60, 60, 50.1f);
-    end_quads();
+    pen.texture(slot::telha);
+    pen.face_y(-10, -10, 60, 60, 50.1f);
 }
 
-void taverna() {
+void taverna(Pen& pen) {
     constexpr float kStorey = 20;
     for (int k = 0; k < 3; ++k) {
-        use_texture(k == 0 ? slot::parede_taverna : slot::parede_taverna1);
+        pen.texture(k == 0 ? slot::parede_taverna : slot::parede_taverna1);
         const float y0 = kStorey * k, y1 = y0 + kStorey;
-        storey(50, 70, y0, y1);
-        face_y(0, 0, 50, 50, y1);
+        storey(pen, 50, 70, y0, y1);
+        pen.face_y(0, 0, 50, 50, y1);
     }
-    use_texture(slot::porta_taverna);
-    face_x(21, 0, 51, 20, 50.1f);
-    use_texture(slot::janela6);
+    pen.texture(slot::porta_taverna);
+    pen.face_x(21, 0, 51, 20, 50.1f);
+    pen.texture(slot::janela6);
     for (float z : {-0.1f, 70.1f})
-        for (float y : {23.0f, 45.0f}) face_z(13.1f, y, 33.1f, y + 10, z);
+        for (float y : {23.0f, 45.0f}) pen.face_z(13.1f, y, 33.1f, y + 10, z);
 
-    colour(kDark, kDark, kDark);
-    glPushMatrix();
-    glTranslatef(30, 55, 25);
-    glRotatef(90, 0, 1, 0);  // the cone's axis, +z, along +x
-    glutSolidCone(1, 50, 100, 100);
-    glPopMatrix();
-    colour(1, 1, 1);
+    pen.colour(kDark, kDark, kDark);
+    pen.push();
+    pen.translate(30, 55, 25);
+    pen.rotate(90, 0, 1, 0);  // the cone's axis, +z, along +x
+    pen.cone(1, 50, 100, 100);
+    pen.pop();
+    pen.colour(1, 1, 1);
 
     // Texture s grows toward -x: the sign reads unmirrored from -z.
-    use_texture(slot::taverna1);
-    quad({57, 41.5f, 25, 1, 0}, {57, 51.5f, 25, 1, 1}, {77, 51.5f, 25, 0, 1}, {77, 41.5f, 25, 0, 0});
-    colour(0, 1, 1);
-    cube_at(60, 53.2f, 25.2f, 0.5f, 4, 0.9f, 1);
-    cube_at(75, 53.2f, 25.2f, 0.5f, 4, 0.9f, 1);
-    colour(1, 1, 1);
+    pen.texture(slot::taverna1);
+    pen.quad({57, 41.5f, 25, 1, 0}, {57, 51.5f, 25, 1, 1}, {77, 51.5f, 25, 0, 1}, {77, 41.5f, 25, 0, 0});
+    pen.colour(0, 1, 1);
+    pen.cube_at(60, 53.2f, 25.2f, 0.5f, 4, 0.9f, 1);
+    pen.cube_at(75, 53.2f, 25.2f, 0.5f, 4, 0.9f, 1);
+    pen.colour(1, 1, 1);
 }
 
 }  // namespace castle_world

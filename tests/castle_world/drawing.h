@@ -1,6 +1,6 @@
 #pragma once
 // What the drawing tests share: a fresh recorder with the texture table
-// filled, the plain path, and quads picked by texture and place.
+// filled, a plain pen, and quads picked by texture and place.
 
 #include <gtest/gtest.h>
 
@@ -17,11 +17,11 @@ class Drawing : public ::testing::Test {
 protected:
     void SetUp() override {
         glrec::recorder().reset();
-        set_fast_path(false);
         glGenTextures(slot::count, textureArray);
         glrec::recorder().clear_recording();
     }
     static GLuint tex(int s) { return textureArray[s]; }
+    Pen pen{Pen::kPlain};
 };
 
 // The quads drawn so far: each is sent as the triangles a b c and a c d.

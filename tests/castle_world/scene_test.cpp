@@ -20,8 +20,8 @@ using glrec::Vec3;
 class Scene : public Drawing {};
 
 TEST_F(Scene, MoatRowsAndBanksAtTheirEdges) {
-    chao_chunk(0, 1);  // z 100 to 200
-    chao_chunk(0, 2);  // z 200 to 300
+    chao_chunk(pen, 0, 1);  // z 100 to 200
+    chao_chunk(pen, 0, 2);  // z 200 to 300
     EXPECT_EQ(quads_in(tex(slot::grass), {0, 0, 150}, {10, 0, 160}).size(), 1u);
     EXPECT_EQ(quads_in(tex(slot::water), {0, -5, 160}, {10, -5, 170}).size(), 1u);
     EXPECT_EQ(quads_in(tex(slot::water), {0, -5, 190}, {10, -5, 200}).size(), 1u);
@@ -33,7 +33,7 @@ TEST_F(Scene, MoatRowsAndBanksAtTheirEdges) {
 }
 
 TEST_F(Scene, GroundEndsAtSeventeenHundred) {
-    chao();
+    chao(pen);
     const Extent all = extent(quads());
     EXPECT_NEAR(all.min.x, 0, 1e-3);
     EXPECT_NEAR(all.max.x, 1700, 1e-3);
@@ -58,8 +58,8 @@ float s_toward_minus_x(const glrec::Quad& q) {
 
 TEST_F(Scene, NoticesReadUnmirroredFromTheFront) {
     // Seen from -z the viewer's right is -x: s must grow that way.
-    placa_vende();
-    taverna();
+    placa_vende(pen);
+    taverna(pen);
     const auto notice = quads_with_texture(tex(slot::sell));
     const auto sign = quads_with_texture(tex(slot::taverna1));
     ASSERT_EQ(notice.size(), 1u);
@@ -75,7 +75,7 @@ class Layout : public Drawing {
 protected:
     void SetUp() override {
         Drawing::SetUp();
-        draw_objects(State{});
+        draw_objects(State{}, Path::plain);
     }
     // Quads of a texture in one axis plane (min == max on that axis) inside [lo, hi].
     static Extent plane(int slot_, int axis, Vec3 lo, Vec3 hi) {
@@ -214,7 +214,6 @@ TEST_F(Scene, EveryObjectLiesInsideItsBox) {
 
 TEST(Frame, LightMaterialAndCameraFromTheState) {
     glrec::recorder().reset();
-    set_fast_path(false);
     state = State{};
     changeSize(640, 360);
     // The camera is loaded at once, not left at the identity until the first move.
@@ -222,7 +221,7 @@ TEST(Frame, LightMaterialAndCameraFromTheState) {
     for (int k = 0; k < 16; ++k) EXPECT_NEAR(glrec::recorder().modelview().m[k], expected.m[k], 1e-5);
 
     state.iluminacao = 1;
-    frame(1);
+    frame(1, Path::plain);
     const glrec::Recorder& r = glrec::recorder();
     EXPECT_TRUE(r.enabled(GL_LIGHTING));
     EXPECT_TRUE(r.enabled(GL_COLOR_MATERIAL));
@@ -235,7 +234,7 @@ TEST(Frame, LightMaterialAndCameraFromTheState) {
     EXPECT_NEAR(state.mov_ceu, 0.2, 1e-6);
 
     state.iluminacao = 0;
-    frame(1);
+    frame(1, Path::plain);
     EXPECT_FALSE(glrec::recorder().enabled(GL_LIGHTING));
 }
 

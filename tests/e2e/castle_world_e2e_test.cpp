@@ -114,9 +114,8 @@ protected:
     }
 
     static std::vector<unsigned char> picture(const castle_world::State& s, bool fast) {
-        castle_world::set_fast_path(fast);
         castle_world::load_projection(s);
-        castle_world::draw_frame(s);
+        castle_world::draw_frame(s, fast ? castle_world::Path::fast : castle_world::Path::plain);
         glFinish();
         std::vector<unsigned char> pixels(std::size_t(s.width) * s.height * 3);
         glPixelStorei(GL_PACK_ALIGNMENT, 1);

@@ -852,12 +852,69 @@ struct Access {
         s.texturing = rec.enabled(GL_TEXTURE_2D);
         s.lighting = rec.enabled(GL_LIGHTING);
         s.color = rec.color_;
+        s.tex_coord = {rec.s_, rec.t_};
         s.front = rec.front_;
         s.back = rec.back_;
         s.tex_coords = q ? q->texture == GL_TRUE : tex_coords;
         if (q) s.draw_style = q->draw_style;
         s.call = rec.calls_.size() - 1;
         rec.solids_.push_back(std::move(s));
+    }
+
+    // ---- display lists: compiling records nothing and changes no state; a
+    // call replays what was compiled (see glCallList)
+    struct ListStart {
+        std::size_t calls, primitives, solids;
+        float s, t;
+        Vec3 normal;
+        Vec4 color;
+        GLuint texture;
+        GLenum matrix_mode;
+        std::vector<Mat4> modelview, scene, projection, texture_matrix;
+        std::map<GLenum, bool> enabled;
+        Material front, back;
+    };
+    struct ListCall {
+        Call call;
+        GLUquadric quadric;  // what a quadric call drew with
+    };
+
+    static ListStart list_start() {
+        const auto& rec = r();
+        return {rec.calls_.size(), rec.primitives_.size(), rec.solids_.size(), rec.s_, rec.t_, rec.normal_,
+                rec.color_, rec.bound_texture_, rec.matrix_mode_, rec.modelview_, rec.scene_, rec.projection_,
+                rec.texture_matrix_, rec.enabled_, rec.front_, rec.back_};
+    }
+
+    static std::vector<ListCall> list_end(const ListStart& start) {
+        auto& rec = r();
+        std::vector<ListCall> out;
+        for (std::size_t i = start.calls; i < rec.calls_.size(); ++i) {
+            ListCall c{rec.calls_[i], {}};
+            for (std::size_t k = start.solids; k < rec.solids_.size(); ++k)
+                if (rec.solids_[k].call == i) {
+                    c.quadric.texture = rec.solids_[k].tex_coords ? GL_TRUE : GL_FALSE;
+                    c.quadric.draw_style = rec.solids_[k].draw_style;
+                }
+            out.push_back(std::move(c));
+        }
+        rec.calls_.resize(start.calls);
+        rec.primitives_.resize(start.primitives);
+        rec.solids_.resize(start.solids);
+        rec.s_ = start.s;
+        rec.t_ = start.t;
+        rec.normal_ = start.normal;
+        rec.color_ = start.color;
+        rec.bound_texture_ = start.texture;
+        rec.matrix_mode_ = start.matrix_mode;
+        rec.modelview_ = start.modelview;
+        rec.scene_ = start.scene;
+        rec.projection_ = start.projection;
+        rec.texture_matrix_ = start.texture_matrix;
+        rec.enabled_ = start.enabled;
+        rec.front_ = start.front;
+        rec.back_ = start.back;
+        return out;
     }
 
     // ---- GLUT
@@ -1296,8 +1353,48 @@ void glPopAttrib(void) {
     rec_call("glPopAttrib");
     Access::pop_attrib();
 }
-// Display lists are recorded as calls only: what is drawn while one is
-// compiled lands in the recording as if drawn at once, and a call replays nothing.
+// ---- display lists (GL_COMPILE only): a list keeps the calls made while it
+// was compiled, which leave no trace then, and a call replays them in place.
+// Lists outlive reset(), as the programs compile theirs once.
+}  // extern "C"
+
+namespace {
+
+std::map<GLuint, std::vector<Access::ListCall>>& lists() {
+    static std::map<GLuint, std::vector<Access::ListCall>> kept;
+    return kept;
+}
+GLuint compiling = 0;
+Access::ListStart compile_start{};
+
+void replay(const Access::ListCall& c) {
+    const std::vector<double>& a = c.call.args;
+    const std::string& n = c.call.name;
+    GLUquadric q = c.quadric;
+    if (n.rfind("gluNewQuadric", 0) == 0 || n.rfind("gluQuadric", 0) == 0) return;  // run at once, not compiled
+    if (n == "glBindTexture") glBindTexture(GLenum(a[0]), GLuint(a[1]));
+    else if (n == "glBegin") glBegin(GLenum(a[0]));
+    else if (n == "glEnd") glEnd();
+    else if (n == "glTexCoord2f") glTexCoord2f(float(a[0]), float(a[1]));
+    else if (n == "glVertex3f") glVertex3f(float(a[0]), float(a[1]), float(a[2]));
+    else if (n == "glColor3f") glColor3f(float(a[0]), float(a[1]), float(a[2]));
+    else if (n == "glPushMatrix") glPushMatrix();
+    else if (n == "glPopMatrix") glPopMatrix();
+    else if (n == "glTranslatef") glTranslatef(float(a[0]), float(a[1]), float(a[2]));
+    else if (n == "glRotatef") glRotatef(float(a[0]), float(a[1]), float(a[2]), float(a[3]));
+    else if (n == "glScalef") glScalef(float(a[0]), float(a[1]), float(a[2]));
+    else if (n == "glutSolidCube") glutSolidCube(a[0]);
+    else if (n == "glutSolidCone") glutSolidCone(a[0], a[1], GLint(a[2]), GLint(a[3]));
+    else if (n == "glutSolidTorus") glutSolidTorus(a[0], a[1], GLint(a[2]), GLint(a[3]));
+    else if (n == "gluCylinder") gluCylinder(&q, a[0], a[1], a[2], GLint(a[3]), GLint(a[4]));
+    else if (n == "gluSphere") gluSphere(&q, a[0], GLint(a[1]), GLint(a[2]));
+    else rec().raise(GL_INVALID_ENUM);  // not replayable yet: shows in errors()
+}
+
+}  // namespace
+
+extern "C" {
+
 GLuint glGenLists(GLsizei range) {
     static GLuint next = 1;
     rec_call("glGenLists", {double(range)});
@@ -1306,9 +1403,25 @@ GLuint glGenLists(GLsizei range) {
     next += GLuint(range);
     return first;
 }
-void glNewList(GLuint list, GLenum mode) { state_call("glNewList", {double(list), double(mode)}); }
-void glEndList(void) { state_call("glEndList"); }
-void glCallList(GLuint list) { rec_call("glCallList", {double(list)}); }
+void glNewList(GLuint list, GLenum mode) {
+    rec_call("glNewList", {double(list), double(mode)});
+    if (!Access::outside_begin() || mode != GL_COMPILE || compiling) return;
+    compiling = list;
+    compile_start = Access::list_start();
+}
+void glEndList(void) {
+    if (compiling) lists()[compiling] = Access::list_end(compile_start);
+    compiling = 0;
+    rec_call("glEndList");
+    Access::outside_begin();
+}
+void glCallList(GLuint list) {
+    rec_call("glCallList", {double(list)});
+    const auto found = lists().find(list);
+    if (found != lists().end())
+        for (const Access::ListCall& c : found->second) replay(c);
+}
+// ---- end of display lists
 // Occlusion queries: every query counts one sample, so nothing is ever left out.
 void glGenQueries(GLsizei n, GLuint* ids) {
     static GLuint next = 1;

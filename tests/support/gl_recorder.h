@@ -90,6 +90,7 @@ struct Solid {  // a GLUT solid or wire shape, or a GLU quadric
     GLuint texture = 0;
     bool texturing = false;
     Vec4 color{1, 1, 1, 1};
+    std::array<float, 2> tex_coord{0, 0};  // current when drawn: what a solid without its own shows
     Material front, back;
     Vec3 center() const { return scene.apply({0, 0, 0}); }
 
