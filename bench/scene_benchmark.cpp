@@ -11,11 +11,13 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <cstring>
 #include <map>
 #include <string>
 #include <vector>
 
+#include "data_dir.h"
 #include "memory_tuning.h"
 #include "building_tour/shell.h"
 #include "building_tour/textures.h"
@@ -89,8 +91,9 @@ void open_window(const Scene& scene) {
         glutSetWindow(found->second);
         return;
     }
+    // One process measures every program: point it at each one's data in turn.
     const std::string folder = std::string(SCENES_BUILD_DIR) + "/" + scene.program;
-    if (chdir(folder.c_str()) != 0) return;
+    setenv(data_dir::variable_name(data_dir::this_program().program).c_str(), folder.c_str(), 1);
     glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
     glutInitWindowSize(scene.width, scene.height);
     glutInitWindowPosition(0, 0);

@@ -62,6 +62,5 @@ Where this_program() {
 
 std::string data_path(const std::string& name) {
     if (!name.empty() && name.front() == '/') return name;
-    static const std::string folder = data_dir::choose(data_dir::this_program(), name);
-    return folder + name;
+    return data_dir::choose(data_dir::this_program(), name) + name;
 }

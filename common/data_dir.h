@@ -33,6 +33,6 @@ Where this_program();
 
 }  // namespace data_dir
 
-// `name` resolved against this program's data folder, chosen once on the
-// first call; an absolute name stays as it is.
+// `name` resolved against this program's data folder; an absolute name stays
+// as it is. Files are looked up once each, at start-up: a few calls to stat.
 std::string data_path(const std::string& name);
