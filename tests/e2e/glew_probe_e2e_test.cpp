@@ -30,18 +30,19 @@ TEST(GlewProbe, ReportsOpenGl20SupportAndKeepsItsBlackWindowOpen) {
     EXPECT_EQ(app.geometry(), (e2e::Geometry{100, 300, 320, 320}));
 
     // The verdict is readable while the program still sits in its main loop.
-    std::string out;
-    for (int i = 0; i < 50 && out.find("OpenGL 2.0\n") == std::string::npos; ++i) {
+    std::string out = app.out();
+    for (const auto give_up = std::chrono::steady_clock::now() + e2e::kStateTimeout;
+         out.find("OpenGL 2.0\n") == std::string::npos && std::chrono::steady_clock::now() < give_up;
+         out = app.out())
         e2e::sleep_for(0.1s);
-        out = app.out();
-    }
     EXPECT_TRUE(is_report(out, "Compativel com OpenGL 2.0")) << out;
 
     const Image frame = app.screenshot_until([](const Image& shot) { return !shot.empty(); });
     EXPECT_EQ(frame.width, 320);
     EXPECT_EQ(frame.share_unlike(Color{0, 0, 0}, 2), 0.0);
 
-    e2e::sleep_for(0.5s);
+    // Its report written, it waits in its main loop with the window open.
+    EXPECT_TRUE(app.wait_for_input());
     EXPECT_TRUE(app.running());
     app.terminate();
 }

@@ -23,23 +23,30 @@ constexpr double kSameView = 0.5;
 constexpr double kOtherView = 3.0;
 constexpr int kMenuEntries = 6;
 
-class GymnastWindow : public ::testing::Test {
+class GymnastWindow : public e2e::ProgramWindow {
 protected:
-    void SetUp() override {
-        ASSERT_FALSE(app.wait_for_window(kTitle).empty()) << app.err();
-        start = settled();
-        ASSERT_FALSE(start.empty());
-    }
+    GymnastWindow() : ProgramWindow("gymnast", kTitle) {}
 
-    // A movement blocks the program for up to half a minute; wait for its end.
-    Image settled() const { return app.settled_screenshot(0.1, 0.2s, 30s); }
+    // A movement started by a key or the menu: the picture once it has begun
+    // to change, and the one the program is left with when it is over.
+    struct Movement {
+        Image moving, end;
+    };
+    Movement movement() {
+        Movement m;
+        m.moving = app.screenshot_until([this](const Image& shot) { return shot.mean_difference(start) > kOtherView; });
+        EXPECT_TRUE(app.wait_for_input()) << "the movement never ended";
+        m.end = app.screenshot();
+        return m;
+    }
 
     // Opens the menu with the right button inside the window and releases it
     // over entry (0 to 5), the way a user picks one.
     bool choose(int entry) {
         e2e::run("xdotool mousemove --window " + app.window() + " 100 100 mousedown 3 2>/dev/null");
         std::string menu;
-        for (int i = 0; i < 50 && menu.empty(); ++i) {
+        const auto give_up = Clock::now() + e2e::kWindowTimeout;
+        while (menu.empty() && Clock::now() < give_up) {
             menu = e2e::run("xdotool search --onlyvisible --name '^freeglut menu$' 2>/dev/null | head -1");
             while (!menu.empty() && menu.back() == '\n') menu.pop_back();
             if (menu.empty()) e2e::sleep_for(0.1s);
@@ -68,8 +75,6 @@ protected:
         return height > 0;
     }
 
-    App app{"gymnast"};
-    Image start;
 };
 
 // Pixels of the figure's purple trunk: red and blue well above green.
@@ -113,36 +118,27 @@ TEST_F(GymnastWindow, FirstFrameShowsTheFigureInsideTheTexturedBox) {
 TEST_F(GymnastWindow, UpArrowPlaysAPacedSomersaultAndEndsInANewPicture) {
     const auto pressed = Clock::now();
     app.key("Up");
-    e2e::sleep_for(1.6s);
-    const Image turning = app.screenshot();
-    e2e::save_screenshot(turning, "gymnast_somersault.png");
-    e2e::sleep_for(0.8s);
-    const Image later = app.screenshot();
-    // 249 frames at 60 a second: still turning well after two seconds.
-    EXPECT_GT(later.mean_difference(turning), kOtherView);
-    EXPECT_GT(turning.mean_difference(start), kOtherView);
-
-    const Image end = settled();
+    const Movement somersault = movement();
     const double seconds = std::chrono::duration<double>(Clock::now() - pressed).count();
-    EXPECT_GT(seconds, 4.0);
-    EXPECT_LT(seconds, 30.0);
-    EXPECT_GT(end.mean_difference(start), kOtherView);  // camera circled and tipped, arms out
-    EXPECT_GT(purple_pixels(end), 100);
+    e2e::save_screenshot(somersault.moving, "gymnast_somersault.png");
+    EXPECT_GT(seconds, 4.0);  // 249 frames at 60 a second, not as fast as they draw
+    EXPECT_GT(somersault.end.mean_difference(somersault.moving), kOtherView);
+    EXPECT_GT(somersault.end.mean_difference(start), kOtherView);  // camera circled and tipped, arms out
+    EXPECT_GT(purple_pixels(somersault.end), 100);
 }
 
 TEST_F(GymnastWindow, PoseKeysMoveALimbAndTheResetKeyBringsItBack) {
     app.key("t", 45);  // right arm straight out sideways
-    const Image raised = settled();
+    const Image raised = app.screenshot_until([this](const Image& shot) { return changed_pixels(shot, start) > 150; });
     EXPECT_GT(changed_pixels(raised, start), 150);
     app.key("period");
-    EXPECT_LT(changed_pixels(settled(), start), 10);
+    const Image back = app.screenshot_until([this](const Image& shot) { return changed_pixels(shot, start) < 10; });
+    EXPECT_LT(changed_pixels(back, start), 10);
 }
 
 TEST_F(GymnastWindow, MenuPlaysTheBackwardSomersaultAndSairEnds) {
     ASSERT_TRUE(choose(1));  // "Mortal Tras"
-    e2e::sleep_for(1s);
-    const Image end = settled();
-    EXPECT_GT(end.mean_difference(start), kOtherView);
+    EXPECT_GT(movement().end.mean_difference(start), kOtherView);
     ASSERT_TRUE(choose(5));  // "Sair"
     EXPECT_EQ(app.wait_exit(), 0);
 }
@@ -160,9 +156,9 @@ TEST(GymnastStart, MissingImageEndsWithStatusOneAndNamesTheFile) {
     fs::copy(e2e::program_dir("gymnast") + "/images", dir / "images", fs::copy_options::recursive);
     fs::remove(dir / "images" / "ceu.bmp");
 
-    App app("gymnast", {}, dir.string());
-    EXPECT_EQ(app.wait_exit(20s), 1);
-    EXPECT_EQ(app.err(), "gymnast: cannot load texture \"images/ceu.bmp\": no such file\n");
+    App app("gymnast", {}, "", {"GYMNAST_DATA_DIR=" + dir.string()});
+    EXPECT_EQ(app.wait_exit(), 1);
+    EXPECT_EQ(app.err(), "gymnast: cannot load texture \"" + (dir / "images/ceu.bmp").string() + "\": no such file\n");
     fs::remove_all(dir);
 }
 

@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <signal.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -176,7 +177,7 @@ App::App(const std::string& program, std::vector<std::string> args, std::string 
          std::vector<std::string> env) {
     const std::string shown = display();
     const std::string path = program_dir(program) + "/" + program;
-    if (workdir.empty()) workdir = program_dir(program);
+    if (workdir.empty()) workdir = std::filesystem::temp_directory_path().string();
     out_path_ = temp_file("out");
     err_path_ = temp_file("err");
 
@@ -279,21 +280,30 @@ void App::pointer_move(int x, int y) {
 
 Image App::screenshot() const { return parse_ppm(run("import -window " + window_ + " -depth 8 ppm:- 2>/dev/null")); }
 
-Image App::settled_screenshot(double still, Seconds interval, Seconds timeout) const {
-    const auto end = std::chrono::steady_clock::now() + timeout;
-    Image previous = screenshot();
-    while (std::chrono::steady_clock::now() < end) {
-        sleep_for(interval);
-        Image next = screenshot();
-        if (next.mean_difference(previous) < still) return next;
-        previous = std::move(next);
-    }
-    return previous;
+Image App::first_picture(Seconds timeout) const {
+    return screenshot_until([](const Image& shot) { return shot.distinct_colors(2) > 1; }, timeout);
 }
 
 void save_screenshot(const Image& image, const std::string& name) {
     std::filesystem::create_directories(program_dir("screenshots"));
     image.save_png(program_dir("screenshots") + "/" + name);
+}
+
+bool App::waiting_for_input() const {
+    // The first field is the number of the system call the process is blocked in.
+    std::ifstream call("/proc/" + std::to_string(pid_) + "/syscall");
+    long number = -1;
+    call >> number;
+    return number == SYS_select || number == SYS_pselect6;
+}
+
+bool App::wait_for_input(Seconds timeout) const {
+    const auto end = std::chrono::steady_clock::now() + timeout;
+    while (!waiting_for_input()) {
+        if (std::chrono::steady_clock::now() >= end) return false;
+        sleep_for(0.05s);
+    }
+    return true;
 }
 
 bool App::running() {

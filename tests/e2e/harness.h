@@ -4,6 +4,7 @@
 // output. The X server comes from the CTest fixture "xvfb", which writes its
 // display name to $SCENES_XVFB_DIR/display.
 
+#include <gtest/gtest.h>
 #include <sys/types.h>
 
 #include <chrono>
@@ -53,9 +54,15 @@ std::string display();
 // Keeps a picture for a person to look at: build/screenshots/<name>.
 void save_screenshot(const Image& image, const std::string& name);
 
+// Failure bounds only: every wait ends as soon as its state is there, so a
+// busy machine makes a test slower, never wrong.
+constexpr Seconds kWindowTimeout = 60s;
+constexpr Seconds kStateTimeout = 60s;
+
 class App {
 public:
-    // Starts build/<program>/<program> from workdir (default: its own folder),
+    // Starts build/<program>/<program> from workdir (default: a folder that
+    // has nothing to do with it, so the program must find its own data),
     // with extra environment entries "NAME=value".
     explicit App(const std::string& program, std::vector<std::string> args = {}, std::string workdir = "",
                  std::vector<std::string> env = {});
@@ -64,7 +71,7 @@ public:
     App& operator=(const App&) = delete;
 
     // Waits for a window with this exact title; its id, or "" on time-out.
-    std::string wait_for_window(const std::string& title, Seconds timeout = 20s);
+    std::string wait_for_window(const std::string& title, Seconds timeout = kWindowTimeout);
     std::string window() const { return window_; }
     std::string title() const;
     Geometry geometry() const;
@@ -79,15 +86,21 @@ public:
     Image screenshot() const;
     // Takes screenshots until pred holds or the time-out passes; the last one.
     template <class Pred>
-    Image screenshot_until(Pred pred, Seconds timeout = 10s) const;
-    // A screenshot once two taken interval apart differ by less than still
-    // (mean_difference): the frames after a key or a movement have landed.
-    // The last one when the time-out passes first.
-    Image settled_screenshot(double still = 0.2, Seconds interval = 0.15s, Seconds timeout = 3s) const;
+    Image screenshot_until(Pred pred, Seconds timeout = kStateTimeout) const;
+    // The first picture the program drew: a window that shows more than one
+    // colour (before its first frame it is one flat colour).
+    Image first_picture(Seconds timeout = kStateTimeout) const;
+
+    // Whether the program sits in its main loop waiting for input (blocked in
+    // select, where the GLUT loop waits), rather than busy in a callback: a
+    // gymnast's movement runs whole inside the key callback that started it.
+    bool waiting_for_input() const;
+    // Waits until it does; false on time-out.
+    bool wait_for_input(Seconds timeout = kStateTimeout) const;
 
     bool running();
     // Exit status, or -1 if still running after timeout, or 128 + signal.
-    int wait_exit(Seconds timeout = 10s);
+    int wait_exit(Seconds timeout = kStateTimeout);
     // Ends the program with SIGTERM (there is no window manager to close it).
     void terminate();
 
@@ -100,6 +113,25 @@ private:
     int status_ = -1;
     std::string window_;
     std::string out_path_, err_path_;
+};
+
+// One program in its window, from its first picture on: the fixture of every
+// program's window tests.
+class ProgramWindow : public ::testing::Test {
+protected:
+    ProgramWindow(std::string program, std::string title, std::vector<std::string> env = {})
+        : app(program, {}, "", std::move(env)), title_(std::move(title)) {}
+    void SetUp() override {
+        ASSERT_FALSE(app.wait_for_window(title_).empty()) << app.err();
+        start = app.first_picture();
+        ASSERT_GT(start.distinct_colors(), 1) << "no picture drawn";
+    }
+
+    App app;
+    Image start;  // the first picture
+
+private:
+    std::string title_;
 };
 
 // Runs a shell command and returns its standard output.

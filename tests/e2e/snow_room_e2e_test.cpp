@@ -23,16 +23,9 @@ constexpr const char* kTitle = ">>RIVO";
 // Where the shut door stands in the start-up picture.
 constexpr int kDoorX0 = 240, kDoorY0 = 200, kDoorX1 = 340, kDoorY1 = 420;
 
-class SnowRoomWindow : public ::testing::Test {
+class SnowRoomWindow : public e2e::ProgramWindow {
 protected:
-    void SetUp() override {
-        ASSERT_FALSE(app.wait_for_window(kTitle).empty()) << app.err();
-        start = app.screenshot_until([](const Image& shot) { return !shot.empty() && shot.distinct_colors() > 10; });
-        ASSERT_FALSE(start.empty());
-    }
-
-    App app{"snow_room"};
-    Image start;
+    SnowRoomWindow() : ProgramWindow("snow_room", kTitle) {}
 };
 
 TEST_F(SnowRoomWindow, OpensTitledWindowAt220With800x600AndSaysItStarted) {
@@ -112,7 +105,8 @@ TEST(SnowRoomStart, StartUpLineArrivesOnAPipeWhileRunning) {
     close(fds[1]);
     // Once the window is open, the line must already be in the pipe.
     bool window_open = false;
-    for (int i = 0; i < 100 && !window_open; ++i) {
+    for (const auto give_up = std::chrono::steady_clock::now() + e2e::kWindowTimeout;
+         !window_open && std::chrono::steady_clock::now() < give_up;) {
         window_open = !e2e::run("xdotool search --name '^>>RIVO$' 2>/dev/null").empty();
         if (!window_open) e2e::sleep_for(0.2s);
     }
