@@ -1,16 +1,18 @@
 #!/usr/bin/env bash
 # Builds the BMP reader's fuzzer with clang, replays the kept corpus, then
-# fuzzes for SECONDS (default 30). Exits non-zero on any crash.
+# fuzzes for SECONDS (default 30). Installs clang when it is missing; exits
+# non-zero on any crash, and when it could not fuzz at all.
 #   scripts/fuzz.sh [SECONDS]
 set -euo pipefail
 
 duration=${1:-30}
-ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 BUILD="$ROOT/build-fuzz"
 
+# A fuzz run that did not fuzz must not pass: install clang, or fail.
 if ! command -v clang++-14 >/dev/null 2>&1; then
-    echo "fuzz.sh: clang++-14 is not installed; skipping the fuzzer"
-    exit 0
+    setup_packages test
+    command -v clang++-14 >/dev/null 2>&1 || { echo "fuzz.sh: clang++-14 could not be installed" >&2; exit 1; }
 fi
 
 mkdir -p "$BUILD"

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# run.sh PROGRAM [ARGS...]: set up, build, and start PROGRAM from its own folder.
+# run.sh PROGRAM [ARGS...]: set up, build PROGRAM and its data, and start it
+# (from the current folder: it finds its data by itself).
 # With no argument or an unknown name, lists the programs.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
@@ -16,6 +17,5 @@ fi
 program=$1
 shift
 
-setup_build
-cd "$BUILD/$program"
-exec "./$program" "$@"
+SETUP_TARGET=$program setup_build
+exec "$BUILD/$program/$program" "$@"
