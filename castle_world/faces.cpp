@@ -44,7 +44,7 @@ Pen::Pen(Mode mode) : mode_(mode) {
 
 void Pen::texture(int slot) { wanted_ = slot; }
 
-void Pen::send_bind(int slot) {
+void Pen::bind(int slot) {
     texel_.slot = slot;
     if (mode_ == kMeasure || (mode_ == kFast && bound_ == slot)) return;
     glBindTexture(GL_TEXTURE_2D, textureArray[slot]);
@@ -64,7 +64,7 @@ void Pen::vertex(const Corner& c) {
 
 // The plain pen binds before every group, the fast one when the texture changes.
 void Pen::group(int slot, const Quad* quads, std::size_t count) {
-    send_bind(slot);
+    bind(slot);
     if (mode_ != kMeasure) glBegin(GL_TRIANGLES);
     for (std::size_t i = 0; i < count; ++i)
         for (int k : {0, 1, 2, 0, 2, 3}) vertex(quads[i][std::size_t(k)]);
@@ -188,8 +188,6 @@ void Pen::solid_box(double x0, double y0, double z0, double x1, double y1, doubl
     for (int corner = 0; corner < 8; ++corner) take(corner & 1 ? x1 : x0, corner & 2 ? y1 : y0, corner & 4 ? z1 : z0);
 }
 
-void Pen::bind(int slot) { send_bind(slot); }
-
 void Pen::cube(double side) {
     if (texel_.slot < 0) shows_earlier_ = true;
     if (mode_ == kMeasure)
@@ -249,7 +247,7 @@ void Pen::call(unsigned list, const Texel& left) {
 
 void Pen::restore(const Texel& left) {
     if (left.slot < 0) return;
-    send_bind(left.slot);
+    bind(left.slot);
     texel_ = left;
     if (mode_ != kMeasure) glTexCoord2f(left.s, left.t);
 }

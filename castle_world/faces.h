@@ -92,7 +92,6 @@ public:
 private:
     using Matrix = std::array<double, 16>;  // column-major, as GL keeps it
     using Quad = std::array<Corner, 4>;
-    void send_bind(int slot);
     // One group of triangles, begun and ended here.
     void group(int slot, const Quad* quads, std::size_t count);
     void vertex(const Corner& c);
