@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # test.sh: set up, build, and run every test: unit and end-to-end tests under
-# Xvfb, the unit tests again with AddressSanitizer and UBSan, and a short fuzz
-# run. Exits non-zero on any failure.
+# Xvfb, the unit tests again with AddressSanitizer and UBSan, a short fuzz
+# run, and the Debian package with each installed program started from
+# elsewhere. Exits non-zero on any failure.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 
@@ -18,3 +19,6 @@ ctest --test-dir "$ROOT/build-asan" --output-on-failure -j 2 -L unit
 
 echo "== fuzzing the BMP reader"
 "$ROOT/scripts/fuzz.sh" "${FUZZ_SECONDS:-30}"
+
+echo "== the Debian package"
+"$ROOT/scripts/check_package.sh" "$BUILD"
