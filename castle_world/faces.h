@@ -6,7 +6,8 @@
 // No group of triangles outlives the call that opened it, so whatever comes
 // next, a colour, a matrix, a solid or a display list, finds GL outside any
 // glBegin. What the fast pen saves is binds: it remembers the texture it
-// bound and skips binding it again.
+// bound and skips binding it again. A pen lasts one drawing pass (a frame,
+// one display list), which binds textures only through it.
 //
 // A quad a b c d is sent as the triangles a b c and a c d. Mesa splits
 // GL_QUADS along either diagonal depending on how its buffers happen to

@@ -7,7 +7,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "castle.h"
 #include "drawing.h"
+#include "village.h"
 
 namespace castle_world {
 namespace {
@@ -124,6 +126,34 @@ TEST_F(Paths, FastDrawsWhatPlainDrawsInViewTriangleByTriangle) {
         expect_fast_follows_plain(plain, fast, "triangle");
         expect_fast_follows_plain(plain_solids, glrec::recorder().solids(), "solid");
     }
+}
+
+// The sign's posts show whatever the keep left bound; when the keep is left
+// out, what a measuring pen found it leaves is put back in its place.
+TEST_F(Paths, SignPostsShowWhatTheKeepLeftWhenItIsLeftOut) {
+    Pen measure(Pen::kMeasure);
+    castelo_rest(measure);
+    Pen sign(Pen::kMeasure);
+    placa_vende(sign);
+    EXPECT_FALSE(measure.shows_earlier());
+    EXPECT_TRUE(sign.shows_earlier());
+
+    castelo_rest(pen);
+    glrec::recorder().clear_recording();
+    placa_vende(pen);
+    const std::vector<glrec::Solid> drawn = glrec::recorder().solids();
+
+    glBindTexture(GL_TEXTURE_2D, tex(slot::grass));
+    glTexCoord2f(0.3f, 0.7f);
+    glrec::recorder().clear_recording();
+    Pen fast(Pen::kFast);
+    fast.restore(measure.texel());
+    placa_vende(fast);
+    const std::vector<glrec::Solid> restored = glrec::recorder().solids();
+    ASSERT_EQ(restored.size(), 2u);
+    ASSERT_EQ(drawn.size(), 2u);
+    for (std::size_t k = 0; k < 2; ++k) EXPECT_TRUE(same(drawn[k], restored[k])) << k;
+    EXPECT_EQ(drawn[0].texture, tex(slot::vimbo_face));
 }
 
 }  // namespace
