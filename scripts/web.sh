@@ -1,0 +1,72 @@
+#!/usr/bin/env bash
+# web.sh [build|serve|test]: the scenes in a browser.
+#   build (default)  installs what is missing, builds the site into build-web/
+#   serve            builds, then serves build-web/ on 127.0.0.1 and prints its address
+#   test             builds, then runs the browser tests against the desktop programs
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+site=$root/build-web
+native=$root/build-web-native
+programs=(building_tour snow_room bezier_lights glew_probe)
+action=${1:-build}
+
+install_missing() {
+    local wanted=(emscripten chromium nodejs npm cmake g++ xvfb xdotool imagemagick
+                  libglu1-mesa-dev freeglut3-dev libglew-dev libstb-dev libgtest-dev pkg-config)
+    local missing=()
+    for p in "${wanted[@]}"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")
+    done
+    if [ ${#missing[@]} -gt 0 ]; then
+        echo "== installing ${missing[*]}"
+        apt-get install -y --no-install-recommends "${missing[@]}"
+    fi
+    if [ ! -d "$root/tests/web/node_modules/puppeteer-core" ]; then
+        echo "== installing the browser driver (npm ci in tests/web)"
+        (cd "$root/tests/web" && npm ci --no-audit --no-fund)
+    fi
+}
+
+build_native() {
+    # The desktop programs (the pictures to match) and the data generator.
+    cmake -S "$root" -B "$native" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSCENES_BENCHMARK=OFF >/dev/null
+    cmake --build "$native" -j2 --target "${programs[@]}" building_tour_data web_layer_tests
+}
+
+build_site() {
+    # emscripten's optimiser needs its acorn from Debian's node modules.
+    export NODE_PATH=/usr/share/nodejs
+    emcmake cmake -S "$root/web" -B "$site/cmake" -DCMAKE_BUILD_TYPE=Release -DDATA_DIR="$native" >/dev/null
+    cmake --build "$site/cmake" -j2
+    cp "$root"/web/site/{index.html,style.css,page.js,scenes.json} "$site/"
+    for p in "${programs[@]}"; do
+        mkdir -p "$site/$p"
+        cp "$site/cmake/site/$p/$p".* "$site/$p/"
+        sed "s/@NAME@/$p/g" "$root/web/site/scene.html" >"$site/$p/index.html"
+    done
+}
+
+serve() {
+    local port=${WEB_PORT:-8000}
+    while ! python3 -c "import socket; s=socket.socket(); s.bind(('127.0.0.1', $port))" 2>/dev/null; do
+        port=$((port + 1))
+    done
+    echo "The scenes: http://127.0.0.1:$port/"
+    exec python3 -m http.server "$port" --bind 127.0.0.1 --directory "$site"
+}
+
+install_missing
+build_native
+build_site
+case "$action" in
+build) echo "Built into $site; 'scripts/web.sh serve' serves it." ;;
+serve) serve ;;
+test)
+    "$native/tests/web_layer_tests"
+    node "$root/tests/web/browser_test.mjs" "$site" "$native"
+    ;;
+*)
+    echo "usage: web.sh [build|serve|test]" >&2
+    exit 2
+    ;;
+esac

@@ -1,0 +1,107 @@
+// Each scene in headless Chromium against the same program on the desktop:
+// the first picture, and the picture after each key that changes it, must
+// agree on at least 95 % of pixels within 8/255 per channel.
+//
+//   node browser_test.mjs SITE_DIR NATIVE_BUILD_DIR
+import assert from 'node:assert/strict';
+import path from 'node:path';
+import { after, before, describe, test } from 'node:test';
+import { canvasShot, distinctColors, launchBrowser, openScene, serveSite, shareAlike } from './browser.mjs';
+import { DesktopApp, startXvfb, stopXvfb } from './desktop.mjs';
+
+const [site, native] = process.argv.slice(2).map((p) => path.resolve(p));
+const kAlike = 0.95;
+const kTimeoutMs = 20000;
+
+let server, base, browser, xvfb;
+
+before(async () => {
+  server = await serveSite(site);
+  base = `http://127.0.0.1:${server.address().port}`;
+  browser = await launchBrowser();
+  xvfb = startXvfb();
+});
+
+after(async () => {
+  await browser?.close();
+  server?.close();
+  if (xvfb) stopXvfb(xvfb);
+});
+
+const sleep = (ms) => new Promise((r) => setTimeout(r, ms));
+const drawn = (img) => distinctColors(img, 20) > 10;
+
+// Waits until both sides show a picture and the two agree; the best share
+// seen is reported when they never do.
+async function agreeing(page, app, what) {
+  const end = Date.now() + kTimeoutMs;
+  let best = 0;
+  while (Date.now() < end) {
+    const web = await canvasShot(page);
+    const desk = app.screenshot();
+    if (drawn(web) && drawn(desk)) {
+      const share = shareAlike(web, desk);
+      best = Math.max(best, share);
+      if (share >= kAlike) return share;
+    }
+    await sleep(250);
+  }
+  assert.fail(`${what}: at best ${(best * 100).toFixed(1)} % of pixels alike, want ${kAlike * 100} %`);
+}
+
+// Keys as the page takes them, and as X names them.
+const keysym = (k) => ({ '+': 'plus', '-': 'minus' }[k] || k);
+
+function compareScene(program, title, keys) {
+  describe(program, () => {
+    let page, app;
+    before(async () => {
+      app = new DesktopApp(xvfb, native, program, title);
+      await app.waitForWindow();
+      page = await openScene(browser, base, program);
+    });
+    after(async () => {
+      app?.stop();
+      await page?.close();
+    });
+
+    test('first picture matches the desktop', async () => {
+      await agreeing(page, app, 'first picture');
+    });
+
+    for (const key of keys) {
+      test(`after '${key}' the picture changes and matches the desktop`, async () => {
+        const before = await canvasShot(page);
+        await page.keyboard.press(key);
+        app.key(keysym(key));
+        const end = Date.now() + kTimeoutMs;
+        let changed = false;
+        while (!changed && Date.now() < end) {
+          changed = shareAlike(await canvasShot(page), before) < 0.99;
+          if (!changed) await sleep(100);
+        }
+        assert.ok(changed, `'${key}' left the browser's picture as it was`);
+        await agreeing(page, app, `after '${key}'`);
+      });
+    }
+  });
+}
+
+compareScene('building_tour', '::: Bloco VELD Beta :::', ['D', 'X', 'Y', 'z']);
+compareScene('snow_room', '>>RIVO', ['p', 'v', 'x', 'Y', 'z']);
+compareScene('bezier_lights', 'bezier_lights', []);
+
+describe('glew_probe', () => {
+  test('says what the browser context supports, and ends', async () => {
+    const page = await openScene(browser, base, 'glew_probe');
+    await page.waitForFunction(() => window.scene.exitStatus !== null, { timeout: kTimeoutMs });
+    const { output, exitStatus } = await page.evaluate(() => window.scene);
+    // WebGL 1.0 is not desktop OpenGL 2.0: the program must say so and fail as on such a machine.
+    assert.match(output, /^Status: Using GLEW .*WebGL 1\.0/m);
+    assert.match(output, /^Nao tem suporte para OpenGL 2\.0$/m);
+    assert.equal(exitStatus, 1);
+    const context = await page.$eval('#context', (e) => e.textContent);
+    assert.match(context, /version: WebGL 1\.0/);
+    await page.close();
+  });
+});

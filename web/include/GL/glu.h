@@ -1,0 +1,24 @@
+#pragma once
+// The GLU subset this project's programs call, for the browser build.
+
+#include <GL/gl.h>
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+#define GLU_INVALID_ENUM 100900
+#define GLU_INVALID_VALUE 100901
+#define GLU_OUT_OF_MEMORY 100902
+
+void gluPerspective(GLdouble fovy, GLdouble aspect, GLdouble zNear, GLdouble zFar);
+void gluLookAt(GLdouble eyeX, GLdouble eyeY, GLdouble eyeZ, GLdouble centerX, GLdouble centerY, GLdouble centerZ,
+               GLdouble upX, GLdouble upY, GLdouble upZ);
+void gluOrtho2D(GLdouble left, GLdouble right, GLdouble bottom, GLdouble top);
+GLint gluBuild2DMipmaps(GLenum target, GLint internalFormat, GLsizei width, GLsizei height, GLenum format,
+                        GLenum type, const void* data);
+const GLubyte* gluErrorString(GLenum error);
+
+#ifdef __cplusplus
+}
+#endif
