@@ -38,7 +38,7 @@ trap cleanup EXIT
 
 echo "-- building the package"
 rm -f "$build/${PACKAGE}"_*.deb
-if ! cmake --build "$build" --target package >"$scratch/package.log" 2>&1; then
+if ! cmake --build "$build" -j "$(nproc)" --target package >"$scratch/package.log" 2>&1; then
     cat "$scratch/package.log" >&2
     echo "FAIL: cmake --build $build --target package" >&2
     exit 1
