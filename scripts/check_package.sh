@@ -84,9 +84,9 @@ for p in "${!IMAGES[@]}"; do
     [ "$n" -eq "$count" ] || fail "share/$PACKAGE/$p/$folder holds $n BMP images, not $count"
 done
 [ -s "$data/castle_world/lord.mp3" ] || fail "share/$PACKAGE/castle_world/lord.mp3 is missing"
-stray=$(find "$data" -type f ! -name '*.bmp' ! -name '*.mp3' -printf '%P ' 2>/dev/null)
+stray=$(find "$data" -type f ! -name '*.bmp' ! -name '*.mp3' -printf '%P ' 2>/dev/null || true)
 [ -z "$stray" ] || fail "share/$PACKAGE holds more than data: $stray"
-empty=$(find "$data" -type d -empty -printf '%P ' 2>/dev/null)
+empty=$(find "$data" -type d -empty -printf '%P ' 2>/dev/null || true)
 [ -z "$empty" ] || fail "share/$PACKAGE holds empty folders: $empty"
 cmp -s "$ROOT/LICENSE" "$root/usr/share/doc/$PACKAGE/copyright" ||
     fail "usr/share/doc/$PACKAGE/copyright is not the licence"
@@ -96,7 +96,7 @@ field() { sed -n "s/^$1=//p" "$2" | head -1; }
 for p in "${programs[@]}"; do
     entry=$root/usr/share/applications/$PACKAGE-$p.desktop
     [ -f "$entry" ] || { fail "no menu entry for $p"; continue; }
-    out=$(desktop-file-validate "$entry" 2>&1) || fail "menu entry of $p is not valid: $(echo $out)"
+    problems=$(desktop-file-validate "$entry" 2>&1) || fail "menu entry of $p is not valid: $(echo $problems)"
     for key in Name Comment Categories; do
         [ -n "$(field "$key" "$entry")" ] || fail "menu entry of $p has no $key"
     done
