@@ -50,9 +50,9 @@ export class DesktopApp {
     return decodePng(execFileSync('import', ['-window', this.window, 'png:-'], { env: this.env, maxBuffer: 1 << 26 }));
   }
 
-  key(keysym) {
+  key(keysym, times = 1) {
     this.xdotool('windowfocus', '--sync', this.window);
-    this.xdotool('key', keysym);
+    this.xdotool('key', '--repeat', String(times), '--delay', '5', keysym);
   }
 
   stop() {

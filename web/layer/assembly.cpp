@@ -35,11 +35,11 @@ Decomposed decompose(unsigned mode, int n) {
             for (int i = 1; i + 1 < n; ++i) tri(0, i, i + 1);
             break;
         case GL_QUADS:
-            // Split along the 1-3 diagonal, as the desktop's rasteriser splits
-            // them; smooth shading across the quad depends on the choice.
+            // Split along the 0-2 diagonal, as the desktop's pictures show;
+            // lit shading across a quad depends on the choice.
             for (int i = 0; i + 3 < n; i += 4) {
-                tri(i, i + 1, i + 3);
-                tri(i + 1, i + 2, i + 3);
+                tri(i, i + 1, i + 2);
+                tri(i, i + 2, i + 3);
             }
             break;
         case GL_QUAD_STRIP:

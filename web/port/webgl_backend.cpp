@@ -50,6 +50,7 @@ vec4 shade(int face, vec3 p, vec3 n) {
         if (uColorMaterial == 5) me = aColor;
     }
     vec3 c = me.rgb + ma.rgb * uModelAmbient.rgb;
+    bool saturated = false;
     for (int i = 0; i < 8; ++i) {
         if (i >= uLightCount) break;
         vec3 l;
@@ -72,10 +73,15 @@ vec4 shade(int face, vec3 p, vec3 n) {
             vec3 h = normalize(l + (uLocalViewer ? normalize(-p) : vec3(0.0, 0.0, 1.0)));
             float nh = max(dot(n, h), 0.0);
             float f = sh == 0.0 ? 1.0 : (nh > 0.0 ? pow(nh, sh) : 0.0);
+            // A normal longer than 1 (scaled, not normalised) can push the
+            // power past the float range; the desktop's rasteriser then shows
+            // every channel at full, zeros times infinity included.
+            if (f > 1.0e38) saturated = true;
             term += f * ms.rgb * uLightSpecular[i].rgb;
         }
         c += att * term;
     }
+    if (saturated) c = vec3(1.0);
     return clamp(vec4(c, md.a), 0.0, 1.0);
 }
 

@@ -1,0 +1,195 @@
+// The state machine of the browser's fixed-function layer over a recording
+// device: what each draw carries, and when batches end.
+#include <gtest/gtest.h>
+
+#include <GL/gl.h>
+
+#include <vector>
+
+#include "context.h"
+
+namespace {
+
+using namespace ff;
+
+struct Draw {
+    Prim prim;
+    std::vector<Vertex> vertices;
+    DrawParams params;
+};
+
+class Recorder : public Backend {
+public:
+    std::vector<Draw> draws;
+    unsigned textures = 0;
+    void draw(Prim prim, const Vertex* v, std::size_t n, const DrawParams& p) override {
+        draws.push_back({prim, std::vector<Vertex>(v, v + n), p});
+    }
+    void clear(unsigned, const float*, float) override {}
+    void viewport(int, int, int, int) override {}
+    void set_capability(unsigned, bool) override {}
+    void depth_func(unsigned) override {}
+    void depth_mask(bool) override {}
+    void cull_face(unsigned) override {}
+    void front_face(unsigned) override {}
+    void blend_func(unsigned, unsigned) override {}
+    void line_width(float) override {}
+    unsigned create_texture() override { return ++textures; }
+    void delete_texture(unsigned) override {}
+    void upload_texture(unsigned, int, int, int, const unsigned char*) override {}
+    void texture_params(unsigned, unsigned, unsigned, unsigned, unsigned) override {}
+    int max_texture_size() override { return 4096; }
+    void finish() override {}
+};
+
+class ContextTest : public ::testing::Test {
+protected:
+    void quad() {
+        gl.begin(GL_QUADS);
+        gl.normal(0, 0, 1);
+        gl.vertex(0, 0, 0);
+        gl.vertex(1, 0, 0);
+        gl.vertex(1, 1, 0);
+        gl.vertex(0, 1, 0);
+        gl.end();
+    }
+    Recorder device;
+    Context gl{device};
+};
+
+TEST_F(ContextTest, VerticesReachEyeSpaceWithTheAttributesCurrentWhenGiven) {
+    gl.mult_matrix(translation(0, 0, -5));
+    gl.mult_matrix(scaling(1, 1, 0.5f));
+    gl.begin(GL_TRIANGLES);
+    gl.color(1, 0, 0, 1);
+    gl.normal(0, 0, 1);
+    gl.tex_coord(0.5f, 1);
+    gl.vertex(0, 0, 2);
+    gl.color(0, 1, 0, 1);  // only the later vertices take it
+    gl.vertex(1, 0, 2);
+    gl.vertex(0, 1, 2);
+    gl.end();
+    gl.flush();
+    ASSERT_EQ(device.draws.size(), 1u);
+    const std::vector<Vertex>& v = device.draws[0].vertices;
+    ASSERT_EQ(v.size(), 3u);
+    EXPECT_FLOAT_EQ(v[0].pos[2], -4);
+    EXPECT_FLOAT_EQ(v[1].pos[0], 1);
+    EXPECT_FLOAT_EQ(v[0].color[0], 1);
+    EXPECT_FLOAT_EQ(v[1].color[1], 1);
+    EXPECT_FLOAT_EQ(v[2].tex[0], 0.5f);
+    // The scale's inverse transpose lengthens the normal; it is not renormalised.
+    EXPECT_FLOAT_EQ(v[0].normal[2], 2);
+    gl.set_enabled(GL_NORMALIZE, true);
+    quad();
+    gl.flush();
+    EXPECT_FLOAT_EQ(device.draws.back().vertices[0].normal[2], 1);
+}
+
+TEST_F(ContextTest, OneDrawPerStateChangeNotPerShapeOrMatrix) {
+    const float red[4] = {1, 0, 0, 1}, blue[4] = {0, 0, 1, 1};
+    gl.set_enabled(GL_LIGHTING, true);
+    gl.material(GL_FRONT_AND_BACK, GL_DIFFUSE, red);
+    for (int i = 0; i < 5; ++i) {
+        gl.push_matrix();
+        gl.mult_matrix(translation(float(i), 0, 0));
+        quad();
+        gl.pop_matrix();
+        gl.material(GL_FRONT_AND_BACK, GL_DIFFUSE, red);  // the same again: no new batch
+    }
+    gl.material(GL_FRONT_AND_BACK, GL_DIFFUSE, blue);
+    quad();
+    gl.matrix_mode(GL_PROJECTION);
+    gl.load_identity();
+    gl.matrix_mode(GL_MODELVIEW);
+    quad();
+    gl.flush();
+    ASSERT_EQ(device.draws.size(), 3u);
+    EXPECT_EQ(device.draws[0].vertices.size(), 5u * 6);
+    EXPECT_FLOAT_EQ(device.draws[0].params.material[0].diffuse[0], 1);
+    EXPECT_FLOAT_EQ(device.draws[1].params.material[1].diffuse[2], 1);
+    EXPECT_EQ(device.draws[2].vertices.size(), 6u);
+}
+
+TEST_F(ContextTest, LightsAreFixedInEyeSpaceWhenSetAndPackedWhenEnabled) {
+    gl.mult_matrix(look_at(0, 0, 5, 0, 0, 0, 0, 1, 0));
+    const float at[4] = {1, 2, 0, 1}, along[4] = {0, 0, -1, 0}, cutoff = 60;
+    gl.light(GL_LIGHT2, GL_POSITION, at);
+    gl.light(GL_LIGHT2, GL_SPOT_DIRECTION, along);
+    gl.light(GL_LIGHT2, GL_SPOT_CUTOFF, &cutoff);
+    gl.load_identity();  // later matrices do not move the light
+    gl.set_enabled(GL_LIGHTING, true);
+    gl.set_enabled(GL_LIGHT2, true);
+    quad();
+    gl.flush();
+    const DrawParams& p = device.draws.at(0).params;
+    ASSERT_EQ(p.light_count, 1);
+    const LightParams& l = p.lights[0];
+    EXPECT_FLOAT_EQ(l.position[0], 1);
+    EXPECT_FLOAT_EQ(l.position[2], -5);
+    EXPECT_FLOAT_EQ(l.spot_direction[2], -1);
+    EXPECT_NEAR(l.spot_cos_cutoff, 0.5, 1e-6);
+    // Lights other than the first start dark; the model's ambient is OpenGL's 0.2 grey.
+    EXPECT_FLOAT_EQ(l.diffuse[0], 0);
+    EXPECT_FLOAT_EQ(p.model_ambient[1], 0.2f);
+    EXPECT_FLOAT_EQ(p.material[0].diffuse[0], 0.8f);
+}
+
+TEST_F(ContextTest, ColourMaterialTracksTheColourAndLeavesItInTheMaterial) {
+    gl.set_enabled(GL_LIGHTING, true);
+    gl.set_enabled(GL_COLOR_MATERIAL, true);
+    gl.color(0, 1, 0, 1);
+    quad();
+    gl.flush();
+    EXPECT_EQ(device.draws.at(0).params.color_material, ColorMaterialMode::ambient_and_diffuse);
+    gl.set_enabled(GL_COLOR_MATERIAL, false);
+    EXPECT_FLOAT_EQ(gl.material_params(0).diffuse[1], 1);
+    EXPECT_FLOAT_EQ(gl.material_params(1).ambient[0], 0);
+}
+
+TEST_F(ContextTest, TexturingNeedsACompleteTexture) {
+    gl.set_enabled(GL_TEXTURE_2D, true);
+    unsigned name = 0;
+    gl.gen_textures(1, &name);
+    gl.bind_texture(name);
+    const unsigned char pixels[2 * 2 * 3] = {};
+    gl.tex_image(0, 2, 2, GL_RGB, pixels);
+    quad();  // default minification wants mipmaps: not complete yet
+    gl.tex_parameter(GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+    quad();
+    gl.bind_texture(0);  // nothing uploaded to the default texture
+    quad();
+    gl.flush();
+    ASSERT_EQ(device.draws.size(), 3u);
+    EXPECT_EQ(device.draws[0].params.texture, 0u);
+    EXPECT_NE(device.draws[1].params.texture, 0u);
+    EXPECT_EQ(device.draws[2].params.texture, 0u);
+}
+
+TEST_F(ContextTest, EvaluatorMeshIsTriangleStripsWithAutomaticNormals) {
+    const float plane[2][2][3] = {{{0, 0, 0}, {0, 1, 0}}, {{1, 0, 0}, {1, 1, 0}}};
+    gl.map2(GL_MAP2_VERTEX_3, 0, 1, 6, 2, 0, 1, 3, 2, &plane[0][0][0]);
+    gl.set_enabled(GL_MAP2_VERTEX_3, true);
+    gl.set_enabled(GL_AUTO_NORMAL, true);
+    gl.map_grid2(4, 0, 1, 2, 0, 1);
+    gl.eval_mesh2(GL_FILL, 0, 4, 0, 2);
+    gl.flush();
+    ASSERT_EQ(device.draws.size(), 1u);
+    const std::vector<Vertex>& v = device.draws[0].vertices;
+    EXPECT_EQ(v.size(), 3u * 2 * 4 * 2);  // two triangles per grid cell
+    for (const Vertex& x : v) EXPECT_FLOAT_EQ(x.normal[2], 1);
+    EXPECT_FLOAT_EQ(v[1].pos[1], 0.5f);  // the strip's second point is one v step up
+}
+
+TEST_F(ContextTest, MatrixStackErrorsAreReportedOnce) {
+    gl.pop_matrix();
+    EXPECT_EQ(gl.take_error(), unsigned(GL_STACK_UNDERFLOW));
+    EXPECT_EQ(gl.take_error(), unsigned(GL_NO_ERROR));
+    for (int i = 0; i < 31; ++i) gl.push_matrix();
+    EXPECT_EQ(gl.take_error(), unsigned(GL_NO_ERROR));
+    gl.push_matrix();
+    EXPECT_EQ(gl.take_error(), unsigned(GL_STACK_OVERFLOW));
+    EXPECT_EQ(gl.stack_depth(GL_MODELVIEW), 32u);
+}
+
+}  // namespace
