@@ -8,18 +8,22 @@
   const status = document.getElementById('status');
   const canvas = document.getElementById('canvas');
 
-  function append(text) {
-    output.textContent += text + '\n';
-  }
-
   // Read by the browser tests: the program's output, its exit, and when its first picture is up.
   window.scene = { program, output: '', exitStatus: null, running: false };
+
+  // Byte by byte, so output without a line end shows as soon as it is flushed.
+  function write(code) {
+    if (code === null || code === 0) return;
+    const text = String.fromCharCode(code);
+    window.scene.output += text;
+    output.textContent += text;
+  }
 
   window.Module = {
     canvas,
     arguments: [],
-    print(text) { window.scene.output += text + '\n'; append(text); },
-    printErr(text) { window.scene.output += text + '\n'; append(text); },
+    stdout: write,
+    stderr: write,
     setWindowTitle(title) { document.getElementById('window-title').textContent = 'Window: ' + title; },
     onRuntimeInitialized() {
       window.scene.running = true;

@@ -1,0 +1,23 @@
+// Each scene's unpaced frame time in headless Chromium (WebGL on SwiftShader):
+// frames drawn back to back, each waited for by reading a pixel back.
+//   node frame_time.mjs SITE_DIR [FRAMES]
+import path from 'node:path';
+import { canvasShot, distinctColors, launchBrowser, openScene, serveSite } from './browser.mjs';
+
+const site = path.resolve(process.argv[2]);
+const frames = Number(process.argv[3] || 200);
+const server = await serveSite(site);
+const browser = await launchBrowser();
+try {
+  for (const name of ['building_tour', 'snow_room', 'bezier_lights']) {
+    const page = await openScene(browser, `http://127.0.0.1:${server.address().port}`, name);
+    while (distinctColors(await canvasShot(page), 20) <= 10);
+    await page.evaluate((n) => Module._web_frame_time(10), frames);  // warm up
+    const ms = await page.evaluate((n) => Module._web_frame_time(n), frames);
+    console.log(`${name}\t${ms.toFixed(2)} ms`);
+    await page.close();
+  }
+} finally {
+  await browser.close();
+  server.close();
+}
