@@ -2,7 +2,9 @@
 # web.sh [build|serve|test]: the scenes in a browser.
 #   build (default)  installs what is missing, builds the site into build-web/
 #   serve            builds, then serves build-web/ on 127.0.0.1 and prints its address
-#   test             builds, then runs the browser tests against the desktop programs
+#   test             builds, then runs the layer's unit tests and the browser
+#                    tests against the desktop programs
+#   frame-time       builds, then prints each scene's frame time in the browser
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 site=$root/build-web
@@ -11,10 +13,13 @@ programs=(building_tour snow_room bezier_lights glew_probe)
 action=${1:-build}
 
 install_missing() {
-    local wanted=(emscripten chromium nodejs npm cmake g++ xvfb xdotool imagemagick
-                  libglu1-mesa-dev freeglut3-dev libglew-dev libstb-dev libgtest-dev pkg-config)
-    local missing=()
-    for p in "${wanted[@]}"; do
+    local missing=() entry
+    # A command, and the package that brings it when it is missing.
+    for entry in emcc:emscripten chromium:chromium node:nodejs npm:npm Xvfb:xvfb xdotool:xdotool \
+                 import:imagemagick cmake:cmake g++:g++ pkg-config:pkg-config; do
+        command -v "${entry%%:*}" >/dev/null || missing+=("${entry#*:}")
+    done
+    for p in libglu1-mesa-dev freeglut3-dev libglew-dev libstb-dev libgtest-dev; do
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")
     done
     if [ ${#missing[@]} -gt 0 ]; then
@@ -29,8 +34,11 @@ install_missing() {
 
 build_native() {
     # The desktop programs (the pictures to match) and the data generator.
-    cmake -S "$root" -B "$native" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSCENES_BENCHMARK=OFF >/dev/null
-    cmake --build "$native" -j2 --target "${programs[@]}" building_tour_data web_layer_tests
+    cmake -S "$root" -B "$native" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    cmake --build "$native" -j2 --target "${programs[@]}" building_tour_data
+    # The layer's own tests, plain C++ built natively.
+    cmake -S "$root/tests/web" -B "$native/layer-tests" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    cmake --build "$native/layer-tests" -j2
 }
 
 build_site() {
@@ -44,6 +52,8 @@ build_site() {
         cp "$site/cmake/site/$p/$p".* "$site/$p/"
         sed "s/@NAME@/$p/g" "$root/web/site/scene.html" >"$site/$p/index.html"
     done
+    echo "== the index's pictures"
+    node "$root/tests/web/site_pictures.mjs" "$site"
 }
 
 serve() {
@@ -62,11 +72,12 @@ case "$action" in
 build) echo "Built into $site; 'scripts/web.sh serve' serves it." ;;
 serve) serve ;;
 test)
-    "$native/tests/web_layer_tests"
+    "$native/layer-tests/web_layer_tests"
     node "$root/tests/web/browser_test.mjs" "$site" "$native"
     ;;
+frame-time) node "$root/tests/web/frame_time.mjs" "$site" ;;
 *)
-    echo "usage: web.sh [build|serve|test]" >&2
+    echo "usage: web.sh [build|serve|test|frame-time]" >&2
     exit 2
     ;;
 esac
