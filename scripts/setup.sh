@@ -9,7 +9,7 @@ BUILD="$ROOT/build"
 RUN_PACKAGES=(build-essential cmake pkg-config freeglut3-dev libglu1-mesa-dev libgl-dev mesa-common-dev
               libgl1-mesa-dri libglew-dev libstb-dev libgtest-dev libbenchmark-dev
               libsdl2-mixer-dev libmp3lame-dev)
-TEST_PACKAGES=(xvfb xauth xdotool x11-utils imagemagick clang-14 libclang-rt-14-dev
+TEST_PACKAGES=(xvfb xauth xdotool x11-utils x11-xserver-utils imagemagick clang-14 libclang-rt-14-dev
                dpkg-dev file desktop-file-utils binutils)
 
 as_root() {

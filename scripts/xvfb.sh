@@ -16,6 +16,10 @@ start)
     for _ in $(seq 100); do
         if [ -s "$dir/number" ]; then
             echo ":$(tr -d '\n' <"$dir/number")" >"$dir/display"
+            # No key repeats by itself: on a busy machine a key sent as a
+            # press and a release could be held long enough to repeat, and a
+            # count of presses would no longer be exact.
+            DISPLAY=$(cat "$dir/display") xset r off
             echo "Xvfb running on $(cat "$dir/display")"
             exit 0
         fi

@@ -60,10 +60,7 @@ TEST_F(BuildingTourWindow, GateKeysOpenAndCloseTheGates) {
     EXPECT_TRUE(shut(app.screenshot_until(shut)));
 
     // Held down, the key repeats and the gates keep swinging.
-    app.key_down("D");
-    const Image held = app.screenshot_until(swung);
-    app.key_up("D");
-    EXPECT_TRUE(swung(held));
+    EXPECT_TRUE(swung(app.hold_repeating("D", swung)));
 }
 
 TEST_F(BuildingTourWindow, TourKeyStartsAndPausesTheTour) {

@@ -267,12 +267,6 @@ void App::key_up(const std::string& keysym) {
     run("xdotool keyup " + quote(keysym) + " 2>/dev/null");
 }
 
-void App::hold(const std::string& keysym, Seconds how_long) {
-    key_down(keysym);
-    sleep_for(how_long);
-    key_up(keysym);
-}
-
 void App::pointer_move(int x, int y) {
     run("xdotool mousemove --window " + window_ + " " + std::to_string(x) + " " + std::to_string(y) +
         " 2>/dev/null");

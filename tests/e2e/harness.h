@@ -78,9 +78,13 @@ public:
 
     // Keys by X keysym name: "8", "d", "D", "Escape", "Up", "F1"...
     void key(const std::string& keysym, int times = 1);
+    // The test server repeats no key by itself, so each press counts once
+    // (xvfb.sh); hold_repeating holds a key down with repeating on, as a
+    // user's keyboard does, until pred holds for a screenshot: the last one.
+    template <class Pred>
+    Image hold_repeating(const std::string& keysym, Pred pred);
     void key_down(const std::string& keysym);
     void key_up(const std::string& keysym);
-    void hold(const std::string& keysym, Seconds how_long);
     void pointer_move(int x, int y);  // relative to the window
 
     Image screenshot() const;
@@ -137,6 +141,16 @@ private:
 // Runs a shell command and returns its standard output.
 std::string run(const std::string& command);
 void sleep_for(Seconds s);
+
+template <class Pred>
+Image App::hold_repeating(const std::string& keysym, Pred pred) {
+    run("xset r on");
+    key_down(keysym);
+    Image shot = screenshot_until(pred);
+    key_up(keysym);
+    run("xset r off");
+    return shot;
+}
 
 template <class Pred>
 Image App::screenshot_until(Pred pred, Seconds timeout) const {
