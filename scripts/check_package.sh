@@ -182,7 +182,7 @@ check_program() {
         return
     fi
     # No window manager here: a key reaches the window that has the focus and the pointer.
-    xdotool windowfocus --sync "$win" mousemove --window "$win" 5 5 key Escape 2>/dev/null || true
+    timeout 20 xdotool windowfocus --sync "$win" mousemove --window "$win" 5 5 key Escape 2>/dev/null || true
     if wait_for $EXIT_TIMEOUT ended; then
         local status=0
         wait "$pid" || status=$?
