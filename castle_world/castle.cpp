@@ -50,19 +50,32 @@ void push_place(Pen& pen, const Place& p) {
     if (p.degrees != 0) pen.rotate(p.degrees, 0, 1, 0);
 }
 
+// n x n tiles of side 10 at height y, from the local origin.
+void tiles(Pen& pen, int slot, int n, float y) {
+    Quads q(slot);
+    q.tiles_y(0, 0, n, n, y);
+    pen.draw(q);
+}
+
+void box(Pen& pen, float x0, float y0, float z0, float x1, float y1, float z1, int sides, int edges) {
+    Quads q(sides);
+    q.box(x0, y0, z0, x1, y1, z1, sides, edges);
+    pen.draw(q);
+}
+
 void tower_body(Pen& pen, const BlockWall& face) {
     for (const Place& p : kTowerFaces) {
         push_place(pen, p);
         block_wall(pen, face);
         pen.pop();
     }
-    pen.tiles_y(0, 0, 11, 11, kTowerPlatform, slot::roof);
+    tiles(pen, slot::roof, 11, kTowerPlatform);
 }
 
 // The door leaf in its frame: x 0.1 to 30, y 0 to 69.9, z 0 to 5, with
 // handles on the side `handle_sign` points to.
 void door_leaf(Pen& pen, float handle_sign) {
-    pen.box(0.1f, 0, 0, 30, 69.9f, 5, slot::gate, slot::gate2);
+    box(pen, 0.1f, 0, 0, 30, 69.9f, 5, slot::gate, slot::gate2);
     pen.colour(kGrey, kGrey, kGrey);
     for (int k = 0; k < 2; ++k) {
         const float x = 10.0f + 10.0f * k;
@@ -77,13 +90,14 @@ bool leaves_swing(int porta_castelo) { return porta_castelo >= kBarTravel + 1 &&
 }  // namespace
 
 void emblema(Pen& pen) {
-    pen.texture(slot::vimbo_face);
-    pen.face_z(20, 50, 90, 170, -0.1f);
+    Quads q(slot::vimbo_face);
+    q.face_z(20, 50, 90, 170, -0.1f);
+    pen.draw(q);
 }
 
 void torre(Pen& pen) {
     tower_body(pen, kTowerFace);
-    pen.tiles_y(0, 0, 11, 11, kTowerFloor, slot::roof_tower);
+    tiles(pen, slot::roof_tower, 11, kTowerFloor);
 }
 
 void torre_castelo(Pen& pen) {
@@ -105,8 +119,9 @@ void torre_castelo(Pen& pen) {
     pen.pop();
     pen.colour(1, 1, 1);
 
-    pen.texture(slot::vimbo);
-    pen.face_z(55, 320, 95, 340, 55);
+    Quads flag(slot::vimbo);
+    flag.face_z(55, 320, 95, 340, 55);
+    pen.draw(flag);
     emblema(pen);
 }
 
@@ -131,7 +146,7 @@ void castelo_door(Pen& pen, const State& s) {
     door_leaf(pen, 1);
     pen.push();
     pen.translate(float(5 - s.porta_castelo2), 20.1f, 5.1f);
-    pen.box(0, 0, 0, 50, 7, 2.9f, slot::wood2, slot::wood2);
+    box(pen, 0, 0, 0, 50, 7, 2.9f, slot::wood2, slot::wood2);
     pen.push();
     pen.translate(2, 3.5f, 0);
     pen.bind(slot::wood2);
@@ -152,8 +167,11 @@ void castelo_rest(Pen& pen) {
         block_wall(pen, kKeepWall);
         pen.pop();
     }
-    pen.tiles_y(0, 0, 21, 21, kKeepRoof, slot::roof);
-    pen.tiles_y(0, 0, 21, 21, kKeepFloor, slot::red_carpet);
+    Quads q(slot::roof);
+    q.tiles_y(0, 0, 21, 21, kKeepRoof);
+    q.texture(slot::red_carpet);
+    q.tiles_y(0, 0, 21, 21, kKeepFloor);
+    pen.draw(q);
     for (const Place& p : kKeepTowers) {
         push_place(pen, p);
         torre_castelo(pen);
@@ -235,7 +253,7 @@ void portao_machinery(Pen& pen, const State& s) {
 
     pen.push();
     pen.rotate(float(-p), 1, 0, 0);
-    pen.box(60, 0.1f, 0, 140, 120, 5, slot::wood, slot::wood);
+    box(pen, 60, 0.1f, 0, 140, 120, 5, slot::wood, slot::wood);
     pen.pop();
 }
 

@@ -38,11 +38,38 @@ Quad on_y(float x0, float z0, float x1, float z1, float y) {
 
 }  // namespace
 
+void Quads::quad(const Corner& a, const Corner& b, const Corner& c, const Corner& d) {
+    quads_.push_back({slot_, {{a, b, c, d}}});
+}
+
+void Quads::face_z(float x0, float y0, float x1, float y1, float z) { quads_.push_back({slot_, on_z(x0, y0, x1, y1, z)}); }
+
+void Quads::face_x(float z0, float y0, float z1, float y1, float x) { quads_.push_back({slot_, on_x(z0, y0, z1, y1, x)}); }
+
+void Quads::face_y(float x0, float z0, float x1, float z1, float y) { quads_.push_back({slot_, on_y(x0, z0, x1, z1, y)}); }
+
+void Quads::box(float x0, float y0, float z0, float x1, float y1, float z1, int sides, int edges) {
+    texture(sides);
+    face_z(x0, y0, x1, y1, z0);
+    face_z(x0, y0, x1, y1, z1);
+    texture(edges);
+    face_x(z0, y0, z1, y1, x0);
+    face_x(z0, y0, z1, y1, x1);
+    face_y(x0, z0, x1, z1, y0);
+    face_y(x0, z0, x1, z1, y1);
+}
+
+void Quads::tiles_y(float x0, float z0, int columns, int rows, float y) {
+    for (int i = 0; i < columns; ++i)
+        for (int j = 0; j < rows; ++j) {
+            const float x = x0 + 10.0f * i, z = z0 + 10.0f * j;
+            face_y(x, z, x + 10, z + 10, y);
+        }
+}
+
 Pen::Pen(Mode mode) : mode_(mode) {
     if (mode_ == kMeasure) matrices_.push_back({1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1});
 }
-
-void Pen::texture(int slot) { wanted_ = slot; }
 
 void Pen::bind(int slot) {
     texel_.slot = slot;
@@ -62,59 +89,24 @@ void Pen::vertex(const Corner& c) {
     glVertex3f(c.x, c.y, c.z);
 }
 
-// The plain pen binds before every group, the fast one when the texture changes.
-void Pen::group(int slot, const Quad* quads, std::size_t count) {
-    bind(slot);
+void Pen::group(const Quads::Textured* first, const Quads::Textured* end) {
+    bind(first->slot);
     if (mode_ != kMeasure) glBegin(GL_TRIANGLES);
-    for (std::size_t i = 0; i < count; ++i)
-        for (int k : {0, 1, 2, 0, 2, 3}) vertex(quads[i][std::size_t(k)]);
+    for (const Quads::Textured* q = first; q != end; ++q)
+        for (std::size_t k : {0, 1, 2, 0, 2, 3}) vertex(q->corners[k]);
     if (mode_ != kMeasure) glEnd();
 }
 
-void Pen::quad(const Corner& a, const Corner& b, const Corner& c, const Corner& d) {
-    const Quad q{{a, b, c, d}};
-    group(wanted_, &q, 1);
-}
-
-void Pen::face_z(float x0, float y0, float x1, float y1, float z) {
-    const Quad q = on_z(x0, y0, x1, y1, z);
-    quad(q[0], q[1], q[2], q[3]);
-}
-
-void Pen::face_x(float z0, float y0, float z1, float y1, float x) {
-    const Quad q = on_x(z0, y0, z1, y1, x);
-    quad(q[0], q[1], q[2], q[3]);
-}
-
-void Pen::face_y(float x0, float z0, float x1, float z1, float y) {
-    const Quad q = on_y(x0, z0, x1, z1, y);
-    quad(q[0], q[1], q[2], q[3]);
-}
-
-void Pen::box(float x0, float y0, float z0, float x1, float y1, float z1, int sides, int edges) {
-    texture(sides);
-    face_z(x0, y0, x1, y1, z0);
-    face_z(x0, y0, x1, y1, z1);
-    texture(edges);
-    face_x(z0, y0, z1, y1, x0);
-    face_x(z0, y0, z1, y1, x1);
-    face_y(x0, z0, x1, z1, y0);
-    face_y(x0, z0, x1, z1, y1);
-}
-
-void Pen::tiles_y(float x0, float z0, int columns, int rows, float y, int slot) {
-    texture(slot);
-    std::vector<Quad> tiles;
-    for (int i = 0; i < columns; ++i)
-        for (int j = 0; j < rows; ++j) {
-            const float x = x0 + 10.0f * i, z = z0 + 10.0f * j;
-            tiles.push_back(on_y(x, z, x + 10, z + 10, y));
-        }
-    if (mode_ == kPlain) {
-        for (const Quad& q : tiles) quad(q[0], q[1], q[2], q[3]);
-        return;
+void Pen::draw(const Quads& quads) {
+    const Quads::Textured* q = quads.all().data();
+    const Quads::Textured* const end = q + quads.all().size();
+    while (q != end) {
+        const Quads::Textured* run = q + 1;
+        if (mode_ != kPlain)
+            while (run != end && run->slot == q->slot) ++run;
+        group(q, run);
+        q = run;
     }
-    group(slot, tiles.data(), tiles.size());
 }
 
 void Pen::push() {

@@ -3,11 +3,13 @@
 // object is drawn through one, as textured quads, matrix steps, colours and
 // solids; the drawing files include no GL header of their own.
 //
-// No group of triangles outlives the call that opened it, so whatever comes
-// next, a colour, a matrix, a solid or a display list, finds GL outside any
-// glBegin. What the fast pen saves is binds: it remembers the texture it
-// bound and skips binding it again. A pen lasts one drawing pass (a frame,
-// one display list), which binds textures only through it.
+// Quads are gathered first, as plain values, then drawn by one call, which
+// begins and ends its groups of triangles itself: whatever comes next, a
+// colour, a matrix, a solid or a display list, finds GL outside any glBegin.
+// The plain pen binds and sends every quad on its own; the fast one sends
+// each run of one texture as one group, and skips a bind when it knows that
+// texture is bound. A pen lasts one drawing pass (a frame, one display
+// list), which binds textures only through it.
 //
 // A quad a b c d is sent as the triangles a b c and a c d. Mesa splits
 // GL_QUADS along either diagonal depending on how its buffers happen to
@@ -38,15 +40,13 @@ struct Texel {
     float s = 0, t = 0;
 };
 
-class Pen {
+// Quads of textureArray slots, in drawing order.
+class Quads {
 public:
-    enum Mode { kPlain, kFast, kMeasure };
-    explicit Pen(Mode mode);
-    Pen(const Pen&) = delete;
-    Pen& operator=(const Pen&) = delete;
+    explicit Quads(int slot) : slot_(slot) {}
 
-    // The next quads use this slot of textureArray.
-    void texture(int slot);
+    // The next quads use this slot.
+    void texture(int slot) { slot_ = slot; }
     void quad(const Corner& a, const Corner& b, const Corner& c, const Corner& d);
     // Quads in one axis plane, texture (0, 0) at the low corner, (0, 1), (1, 1)
     // at the high corner, (1, 0): the whole image once, t growing with y (with z
@@ -57,7 +57,28 @@ public:
     // A closed box: its two faces across z in `sides`, the other four in `edges`.
     void box(float x0, float y0, float z0, float x1, float y1, float z1, int sides, int edges);
     // columns x rows square tiles of side 10 in the plane y, from (x0, z0).
-    void tiles_y(float x0, float z0, int columns, int rows, float y, int slot);
+    void tiles_y(float x0, float z0, int columns, int rows, float y);
+
+    struct Textured {
+        int slot;
+        std::array<Corner, 4> corners;
+    };
+    const std::vector<Textured>& all() const { return quads_; }
+
+private:
+    int slot_;
+    std::vector<Textured> quads_;
+};
+
+class Pen {
+public:
+    enum Mode { kPlain, kFast, kMeasure };
+    explicit Pen(Mode mode);
+    Pen(const Pen&) = delete;
+    Pen& operator=(const Pen&) = delete;
+
+    // Every group it begins it ends before returning.
+    void draw(const Quads& quads);
 
     void push();
     void pop();
@@ -92,9 +113,8 @@ public:
 
 private:
     using Matrix = std::array<double, 16>;  // column-major, as GL keeps it
-    using Quad = std::array<Corner, 4>;
-    // One group of triangles, begun and ended here.
-    void group(int slot, const Quad* quads, std::size_t count);
+    // One group of triangles of one texture, begun and ended here.
+    void group(const Quads::Textured* first, const Quads::Textured* end);
     void vertex(const Corner& c);
     void multiply(const Matrix& m);
     void take(double x, double y, double z);
@@ -102,7 +122,6 @@ private:
     void solid_box(double x0, double y0, double z0, double x1, double y1, double z1);
 
     Mode mode_;
-    int wanted_ = 0;
     int bound_ = -1;  // -1: not known
     Texel texel_;
     bool shows_earlier_ = false;
