@@ -53,7 +53,7 @@ async function agreeing(page, app, what) {
 // Keys as the page takes them, and as X names them.
 const keysym = (k) => ({ '+': 'plus', '-': 'minus' }[k] || k);
 
-function compareScene(program, title, keys) {
+function compareScene(program, title, keys, output = null) {
   describe(program, () => {
     let page, app;
     before(async () => {
@@ -68,6 +68,8 @@ function compareScene(program, title, keys) {
 
     test('first picture matches the desktop', async () => {
       await agreeing(page, app, 'first picture');
+      // Its text output reaches the page while it runs, line end or not.
+      if (output !== null) assert.equal(await page.evaluate(() => window.scene.output), output);
     });
 
     for (const [key, times] of keys) {
@@ -90,8 +92,8 @@ function compareScene(program, title, keys) {
 }
 
 // Keys and how often each is pressed: the gates turn a degree a press.
-compareScene('building_tour', '::: Bloco VELD Beta :::', [['D', 80], ['X', 1], ['Y', 1], ['z', 1]]);
-compareScene('snow_room', '>>RIVO', [['p', 1], ['v', 1], ['x', 1], ['Y', 1], ['z', 1]]);
+compareScene('building_tour', '::: Bloco VELD Beta :::', [['D', 80], ['X', 1], ['Y', 1], ['z', 1]], '');
+compareScene('snow_room', '>>RIVO', [['p', 1], ['v', 1], ['x', 1], ['Y', 1], ['z', 1]], 'iniciou');
 // Its window title is its argv[0], as the harness starts it.
 compareScene('bezier_lights', './bezier_lights', []);
 

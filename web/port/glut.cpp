@@ -53,6 +53,10 @@ struct Window {
 
 Window window;
 
+// The page takes output byte by byte, which is no terminal, so the C library
+// would hold whole buffers until exit; lines go out as they end, as in a terminal.
+const bool line_buffered = [] { return std::setvbuf(stdout, nullptr, _IOLBF, BUFSIZ) == 0; }();
+
 // Keys that produce no keypress event but that GLUT delivers as characters.
 int control_char(const char* code) {
     if (!std::strcmp(code, "Escape")) return 27;

@@ -22,8 +22,8 @@
   window.Module = {
     canvas,
     arguments: [],
-    stdout: write,
-    stderr: write,
+    // Output devices of our own before the runtime makes its terminal ones.
+    preRun: [() => Module.FS.init(null, write, write)],
     setWindowTitle(title) { document.getElementById('window-title').textContent = 'Window: ' + title; },
     onRuntimeInitialized() {
       window.scene.running = true;
