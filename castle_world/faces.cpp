@@ -42,11 +42,17 @@ void Quads::quad(const Corner& a, const Corner& b, const Corner& c, const Corner
     quads_.push_back({slot_, {{a, b, c, d}}});
 }
 
-void Quads::face_z(float x0, float y0, float x1, float y1, float z) { quads_.push_back({slot_, on_z(x0, y0, x1, y1, z)}); }
+void Quads::face_z(float x0, float y0, float x1, float y1, float z) {
+    quads_.push_back({slot_, on_z(x0, y0, x1, y1, z)});
+}
 
-void Quads::face_x(float z0, float y0, float z1, float y1, float x) { quads_.push_back({slot_, on_x(z0, y0, z1, y1, x)}); }
+void Quads::face_x(float z0, float y0, float z1, float y1, float x) {
+    quads_.push_back({slot_, on_x(z0, y0, z1, y1, x)});
+}
 
-void Quads::face_y(float x0, float z0, float x1, float z1, float y) { quads_.push_back({slot_, on_y(x0, z0, x1, z1, y)}); }
+void Quads::face_y(float x0, float z0, float x1, float z1, float y) {
+    quads_.push_back({slot_, on_y(x0, z0, x1, z1, y)});
+}
 
 void Quads::box(float x0, float y0, float z0, float x1, float y1, float z1, int sides, int edges) {
     texture(sides);
@@ -128,7 +134,8 @@ void Pen::multiply(const Matrix& m) {
     Matrix out{};
     for (int c = 0; c < 4; ++c)
         for (int r = 0; r < 4; ++r)
-            for (int k = 0; k < 4; ++k) out[std::size_t(c * 4 + r)] += top[std::size_t(k * 4 + r)] * m[std::size_t(c * 4 + k)];
+            for (int k = 0; k < 4; ++k)
+                out[std::size_t(c * 4 + r)] += top[std::size_t(k * 4 + r)] * m[std::size_t(c * 4 + k)];
     top = out;
 }
 
