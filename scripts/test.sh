@@ -2,7 +2,8 @@
 # test.sh: set up, build, and run every test: unit and end-to-end tests under
 # Xvfb, the unit tests again with AddressSanitizer and UBSan, a short fuzz
 # run, and the Debian package with each installed program started from
-# elsewhere. Exits non-zero on any failure.
+# elsewhere, and the scenes in a browser against the desktop programs.
+# Exits non-zero on any failure.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 
@@ -22,3 +23,6 @@ echo "== fuzzing the BMP reader"
 
 echo "== the Debian package"
 "$ROOT/scripts/check_package.sh" "$BUILD"
+
+echo "== the scenes in a browser"
+"$ROOT/scripts/web.sh" test
