@@ -38,7 +38,7 @@ std::string choose(const Where& where, const std::string& file) {
     if (where.exe_folder.empty()) return "";
     const std::string beside = with_slash(where.exe_folder);
     if (exists(beside + file)) return beside;
-    const std::string installed = beside + "../share/" + kPackage + "/" + where.program + "/";
+    const std::string installed = beside + "../share/" SCENES_PACKAGE "/" + where.program + "/";
     // Neither holds the file: name the folder a user would look in.
     return is_folder(installed) ? installed : beside;
 }

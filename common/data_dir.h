@@ -11,8 +11,6 @@
 
 namespace data_dir {
 
-constexpr const char* kPackage = "opengl-scenes";
-
 // What the choice depends on, so it can be made without a process around it.
 struct Where {
     std::string program;     // the executable's name
