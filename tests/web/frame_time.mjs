@@ -12,9 +12,12 @@ try {
   for (const name of ['building_tour', 'snow_room', 'bezier_lights']) {
     const page = await openScene(browser, `http://127.0.0.1:${server.address().port}`, name);
     while (distinctColors(await canvasShot(page), 20) <= 10);
-    await page.evaluate((n) => Module._web_frame_time(10), frames);  // warm up
-    const ms = await page.evaluate((n) => Module._web_frame_time(n), frames);
-    console.log(`${name}\t${ms.toFixed(2)} ms`);
+    await page.evaluate(() => Module._web_frame_time(10, 1));  // warm up
+    const ms = await page.evaluate((n) => Module._web_frame_time(n, 1), frames);
+    const before = await page.evaluate(() => Module._web_draw_count());
+    const sent = await page.evaluate((n) => Module._web_frame_time(n, 0), frames);
+    const draws = ((await page.evaluate(() => Module._web_draw_count())) - before) / frames;
+    console.log(`${name}\t${ms.toFixed(2)} ms a frame\t${sent.toFixed(2)} ms of it sending\t${draws.toFixed(0)} draws`);
     await page.close();
   }
 } finally {

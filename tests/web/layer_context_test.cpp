@@ -20,11 +20,21 @@ struct Draw {
 
 class Recorder : public Backend {
 public:
-    std::vector<Draw> draws;
+    std::vector<Draw> draws;  // a static buffer's draw carries the buffer's vertices
+    std::vector<std::vector<Vertex>> buffers;
     unsigned textures = 0;
     void draw(Prim prim, const Vertex* v, std::size_t n, const DrawParams& p) override {
         draws.push_back({prim, std::vector<Vertex>(v, v + n), p});
     }
+    unsigned create_buffer(const Vertex* v, std::size_t n) override {
+        buffers.emplace_back(v, v + n);
+        return unsigned(buffers.size());
+    }
+    void draw_buffer(Prim prim, unsigned buffer, std::size_t n, const DrawParams& p, const float*, const float*) override {
+        EXPECT_EQ(buffers.at(buffer - 1).size(), n);
+        draws.push_back({prim, buffers.at(buffer - 1), p});
+    }
+    void delete_buffer(unsigned buffer) override { buffers.at(buffer - 1).clear(); }
     void clear(unsigned, const float*, float) override {}
     void viewport(int, int, int, int) override {}
     void set_capability(unsigned, bool) override {}
@@ -179,6 +189,53 @@ TEST_F(ContextTest, EvaluatorMeshIsTriangleStripsWithAutomaticNormals) {
     EXPECT_EQ(v.size(), 3u * 2 * 4 * 2);  // two triangles per grid cell
     for (const Vertex& x : v) EXPECT_FLOAT_EQ(x.normal[2], 1);
     EXPECT_FLOAT_EQ(v[1].pos[1], 0.5f);  // the strip's second point is one v step up
+}
+
+TEST_F(ContextTest, DisplayListKeepsGeometryOnceAndReplaysItsStateUnderTheCallersMatrix) {
+    const unsigned list = gl.gen_lists(1);
+    const float green[4] = {0, 1, 0, 1};
+    gl.new_list(list, GL_COMPILE);
+    gl.record([green](Context& c) { c.material(GL_FRONT, GL_DIFFUSE, green); });
+    gl.color(1, 0, 0, 1);
+    quad();
+    gl.end_list();
+    EXPECT_TRUE(device.draws.empty());  // compiled, not drawn
+    EXPECT_FLOAT_EQ(gl.material_params(0).diffuse[1], 0.8f);
+    ASSERT_EQ(device.buffers.size(), 1u);
+    EXPECT_FLOAT_EQ(device.buffers[0][0].color[0], 1);
+
+    gl.set_enabled(GL_LIGHTING, true);
+    for (float x : {2.f, 5.f}) {
+        gl.push_matrix();
+        gl.mult_matrix(translation(x, 0, 0));
+        gl.call_list(list);
+        gl.pop_matrix();
+    }
+    ASSERT_EQ(device.draws.size(), 2u);
+    EXPECT_EQ(device.buffers.size(), 1u);  // uploaded once
+    EXPECT_FLOAT_EQ(device.draws[0].params.modelview[12], 2);
+    EXPECT_FLOAT_EQ(device.draws[1].params.modelview[12], 5);
+    EXPECT_FLOAT_EQ(device.draws[1].params.material[0].diffuse[1], 1);
+    EXPECT_FLOAT_EQ(device.draws[1].vertices[0].pos[0], 0);  // kept in its own space
+
+    gl.delete_lists(list, 1);
+    EXPECT_FALSE(gl.is_list(list));
+    gl.call_list(list);
+    EXPECT_EQ(device.draws.size(), 2u);
+}
+
+TEST_F(ContextTest, StaticShapeEndsTheBatchAndCarriesTheModelView) {
+    static const Mesh cube = solid_cube(1);
+    quad();
+    gl.mult_matrix(scaling(2, 2, 2));
+    gl.draw_shape(cube);
+    gl.draw_shape(cube);
+    gl.flush();
+    ASSERT_EQ(device.draws.size(), 3u);
+    EXPECT_EQ(device.buffers.size(), 1u);
+    EXPECT_EQ(device.draws[0].vertices.size(), 6u);  // the quad went first, in order
+    EXPECT_FLOAT_EQ(device.draws[2].params.modelview[0], 2);
+    EXPECT_FLOAT_EQ(device.draws[2].params.normal_matrix[0], 0.5f);
 }
 
 TEST_F(ContextTest, MatrixStackErrorsAreReportedOnce) {

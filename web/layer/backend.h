@@ -39,6 +39,10 @@ enum class TexEnv { modulate, replace, decal };
 // Everything a draw reads besides its vertices.
 struct DrawParams {
     Mat4 projection;
+    // Batched vertices come in eye space; a display list's buffer comes in
+    // its own space and is moved by these.
+    Mat4 modelview = identity();
+    std::array<float, 9> normal_matrix = {1, 0, 0, 0, 1, 0, 0, 0, 1};  // row-major
     bool lighting = false;
     int light_count = 0;  // enabled lights, packed to the front
     LightParams lights[kMaxLights];
@@ -56,6 +60,12 @@ class Backend {
 public:
     virtual ~Backend() = default;
     virtual void draw(Prim prim, const Vertex* v, std::size_t count, const DrawParams& params) = 0;
+    // Static buffers, for display lists: uploaded once, drawn many times.
+    virtual unsigned create_buffer(const Vertex* v, std::size_t count) = 0;
+    // color and tex, when given, stand for every vertex's own.
+    virtual void draw_buffer(Prim prim, unsigned buffer, std::size_t count, const DrawParams& params,
+                             const float* color = nullptr, const float* tex = nullptr) = 0;
+    virtual void delete_buffer(unsigned buffer) = 0;
     virtual void clear(unsigned mask, const float color[4], float depth) = 0;
     virtual void viewport(int x, int y, int w, int h) = 0;
     virtual void set_capability(unsigned cap, bool on) = 0;  // depth test, culling, blending

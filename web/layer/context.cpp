@@ -64,11 +64,25 @@ void Context::begin(unsigned mode) {
     in_begin_ = true;
     begin_mode_ = mode;
     primitive_.clear();
+    list_primitive_.clear();
 }
 
 void Context::end() {
     if (!in_begin_) return set_error(GL_INVALID_OPERATION);
     in_begin_ = false;
+    if (compiling()) {
+        const Decomposed d = decompose(begin_mode_, int(list_primitive_.size()));
+        if (!d.order.empty()) {
+            if (chunk_open_ && compiled_.back().prim != d.prim) close_chunk();
+            if (!chunk_open_) {
+                compiled_.emplace_back();
+                compiled_.back().prim = d.prim;
+                chunk_open_ = true;
+            }
+            for (int i : d.order) compiled_.back().pending.push_back(list_primitive_[i]);
+        }
+        if (!executing()) return;
+    }
     const Decomposed d = decompose(begin_mode_, int(primitive_.size()));
     if (d.order.empty()) return;
     std::vector<Vertex> out;
@@ -77,7 +91,18 @@ void Context::end() {
     emit(d.prim, out.data(), out.size());
 }
 
+void Context::list_vertex(float x, float y, float z) {
+    // Kept as given: the list's matrices and the caller's apply when it runs.
+    Vertex v{{x, y, z}, {normal_[0], normal_[1], normal_[2]}, {color_[0], color_[1], color_[2], color_[3]},
+             {tex_[0], tex_[1]}};
+    list_primitive_.push_back(v);
+}
+
 void Context::vertex(float x, float y, float z) {
+    if (compiling()) {
+        if (in_begin_) list_vertex(x, y, z);
+        if (!executing()) return;
+    }
     if (normal_matrix_dirty_) {
         if (!normal_matrix(modelview_.top(), normal_matrix_)) std::fill(normal_matrix_, normal_matrix_ + 9, 0.f);
         normal_matrix_dirty_ = false;
@@ -119,6 +144,38 @@ void Context::draw_mesh(const Mesh& mesh) {
     // Vertex arrays leave the current normal and texture coordinate as they were.
     normal(saved_normal[0], saved_normal[1], saved_normal[2]);
     tex_coord(saved_tex[0], saved_tex[1]);
+}
+
+void Context::draw_shape(const Mesh& mesh) {
+    if (compiling() || in_begin_) return draw_mesh(mesh);
+    unsigned& buffer = shape_buffers_[&mesh];
+    if (!buffer) {
+        std::vector<Vertex> v(mesh.vertices());
+        for (std::size_t i = 0; i < v.size(); ++i) {
+            Vertex& x = v[i];
+            std::copy(&mesh.pos[3 * i], &mesh.pos[3 * i] + 3, x.pos);
+            std::copy(&mesh.normal[3 * i], &mesh.normal[3 * i] + 3, x.normal);
+            std::fill(x.color, x.color + 4, 1.f);
+            x.tex[0] = mesh.tex.empty() ? 0 : mesh.tex[2 * i];
+            x.tex[1] = mesh.tex.empty() ? 0 : mesh.tex[2 * i + 1];
+        }
+        buffer = backend_.create_buffer(v.data(), v.size());
+    }
+    flush();
+    const Prim prim = mesh.kind == Mesh::Kind::lines ? Prim::lines : Prim::triangles;
+    backend_.draw_buffer(prim, buffer, mesh.vertices(), placed_params(), color_, mesh.tex.empty() ? tex_ : nullptr);
+    ++draws_;
+}
+
+DrawParams Context::placed_params() {
+    if (normal_matrix_dirty_) {
+        if (!normal_matrix(modelview_.top(), normal_matrix_)) std::fill(normal_matrix_, normal_matrix_ + 9, 0.f);
+        normal_matrix_dirty_ = false;
+    }
+    DrawParams p = params();
+    p.modelview = modelview_.top();
+    std::copy(normal_matrix_, normal_matrix_ + 9, p.normal_matrix.begin());
+    return p;
 }
 
 void Context::emit(Prim prim, const Vertex* v, std::size_t n) {
@@ -569,6 +626,98 @@ void Context::eval_mesh2(unsigned mode, int i1, int i2, int j1, int j2) {
         end();
     } else {
         set_error(GL_INVALID_ENUM);
+    }
+}
+
+// ---- display lists
+
+namespace {
+constexpr int kMaxListNesting = 64;
+}
+
+unsigned Context::gen_lists(int range) {
+    if (range <= 0) return 0;
+    const unsigned first = next_list_;
+    for (int i = 0; i < range; ++i) lists_[first + unsigned(i)];
+    next_list_ += unsigned(range);
+    return first;
+}
+
+void Context::new_list(unsigned name, unsigned mode) {
+    if (name == 0 || (mode != GL_COMPILE && mode != GL_COMPILE_AND_EXECUTE)) return set_error(GL_INVALID_VALUE);
+    if (compiling() || in_begin_) return set_error(GL_INVALID_OPERATION);
+    compiling_ = name;
+    compile_and_execute_ = mode == GL_COMPILE_AND_EXECUTE;
+    compiled_.clear();
+    chunk_open_ = false;
+    // Compiling alone must leave the current attributes as they were.
+    std::copy(normal_, normal_ + 3, saved_attributes_);
+    std::copy(color_, color_ + 4, saved_attributes_ + 3);
+    std::copy(tex_, tex_ + 2, saved_attributes_ + 7);
+}
+
+void Context::close_chunk() { chunk_open_ = false; }
+
+void Context::record(std::function<void(Context&)> op) {
+    close_chunk();
+    ListOp entry;
+    entry.state = std::move(op);
+    compiled_.push_back(std::move(entry));
+}
+
+void Context::end_list() {
+    if (!compiling()) return set_error(GL_INVALID_OPERATION);
+    close_chunk();
+    for (ListOp& op : compiled_)
+        if (!op.state && !op.pending.empty()) {
+            op.count = op.pending.size();
+            op.buffer = backend_.create_buffer(op.pending.data(), op.count);
+            op.pending = {};
+        }
+    delete_lists(compiling_, 1);  // a list compiled again replaces the old one
+    lists_[compiling_] = std::move(compiled_);
+    compiled_ = {};
+    if (compiling_ >= next_list_) next_list_ = compiling_ + 1;
+    compiling_ = 0;
+    if (!compile_and_execute_) {
+        std::copy(saved_attributes_, saved_attributes_ + 3, normal_);
+        std::copy(saved_attributes_ + 3, saved_attributes_ + 7, color_);
+        std::copy(saved_attributes_ + 7, saved_attributes_ + 9, tex_);
+    }
+}
+
+void Context::call_list(unsigned name) {
+    if (compiling()) {
+        record([name](Context& c) { c.call_list(name); });
+        if (!executing()) return;
+    }
+    run_list(name);
+}
+
+void Context::run_list(unsigned name) {
+    auto it = lists_.find(name);
+    if (it == lists_.end() || list_depth_ >= kMaxListNesting) return;
+    ++list_depth_;
+    for (const ListOp& op : it->second) {
+        if (op.state) {
+            op.state(*this);
+            continue;
+        }
+        if (!op.buffer) continue;
+        flush();
+        backend_.draw_buffer(op.prim, op.buffer, op.count, placed_params());
+        ++draws_;
+    }
+    --list_depth_;
+}
+
+void Context::delete_lists(unsigned first, int range) {
+    for (int i = 0; i < range; ++i) {
+        auto it = lists_.find(first + unsigned(i));
+        if (it == lists_.end()) continue;
+        for (const ListOp& op : it->second)
+            if (op.buffer) backend_.delete_buffer(op.buffer);
+        lists_.erase(it);
     }
 }
 

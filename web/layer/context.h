@@ -4,6 +4,7 @@
 // state that the draw reads changes, so a frame costs one draw per change of
 // material, texture or switch rather than one per vertex or per shape.
 
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -28,6 +29,9 @@ public:
     void tex_coord(float s, float t) { tex_[0] = s, tex_[1] = t; }
     // A whole shape at once, under the current matrices and state.
     void draw_mesh(const Mesh& mesh);
+    // The same for a shape that lives as long as the context: it goes up to
+    // the device once and is drawn from there, moved by the matrices.
+    void draw_shape(const Mesh& mesh);
 
     // Matrices
     void matrix_mode(unsigned mode);
@@ -84,6 +88,19 @@ public:
     void map_grid2(int un, float u1, float u2, int vn, float v1, float v2);
     void eval_mesh2(unsigned mode, int i1, int i2, int j1, int j2);
     void eval_coord2(float u, float v);
+
+    // Display lists. While one is compiled, the C entry points hand their
+    // calls to record() rather than run them (or as well, for
+    // GL_COMPILE_AND_EXECUTE); geometry goes into static buffers.
+    unsigned gen_lists(int range);
+    void new_list(unsigned name, unsigned mode);
+    void end_list();
+    void call_list(unsigned name);
+    void delete_lists(unsigned first, int range);
+    bool is_list(unsigned name) const { return lists_.count(name) != 0; }
+    bool compiling() const { return compiling_ != 0; }
+    bool executing() const { return compiling_ == 0 || compile_and_execute_; }
+    void record(std::function<void(Context&)> op);
 
     void get_integer(unsigned pname, int* out);
     void get_float(unsigned pname, float* out);
@@ -155,6 +172,28 @@ private:
     float grid_u1_ = 0, grid_u2_ = 1, grid_v1_ = 0, grid_v2_ = 1;
 
     unsigned error_ = 0;
+
+    struct ListOp {
+        std::function<void(Context&)> state;  // or, when empty, a static buffer:
+        Prim prim = Prim::triangles;
+        unsigned buffer = 0;
+        std::size_t count = 0;
+        std::vector<Vertex> pending;  // its vertices until the list ends
+    };
+    void close_chunk();
+    void list_vertex(float x, float y, float z);
+    void run_list(unsigned name);
+    DrawParams placed_params();  // with the current model-view, for static buffers
+    std::map<const Mesh*, unsigned> shape_buffers_;
+    int list_depth_ = 0;
+    float saved_attributes_[9] = {};  // normal, colour, texture coordinate before a list compiled alone
+    std::map<unsigned, std::vector<ListOp>> lists_;
+    std::vector<ListOp> compiled_;
+    unsigned compiling_ = 0;
+    bool compile_and_execute_ = false;
+    std::vector<Vertex> list_primitive_;
+    bool chunk_open_ = false;
+    unsigned next_list_ = 1;
 };
 
 }  // namespace ff

@@ -9,13 +9,14 @@
 
 extern "C" {
 
+// Through glMultMatrixf, so a display list being compiled keeps them.
 void gluPerspective(GLdouble fovy, GLdouble aspect, GLdouble n, GLdouble f) {
-    if (ff::Context* c = web::context()) c->mult_matrix(ff::perspective(fovy, aspect, n, f));
+    glMultMatrixf(ff::perspective(fovy, aspect, n, f).data());
 }
 
 void gluLookAt(GLdouble ex, GLdouble ey, GLdouble ez, GLdouble cx, GLdouble cy, GLdouble cz, GLdouble ux,
                GLdouble uy, GLdouble uz) {
-    if (ff::Context* c = web::context()) c->mult_matrix(ff::look_at(ex, ey, ez, cx, cy, cz, ux, uy, uz));
+    glMultMatrixf(ff::look_at(ex, ey, ez, cx, cy, cz, ux, uy, uz).data());
 }
 
 void gluOrtho2D(GLdouble l, GLdouble r, GLdouble b, GLdouble t) { glOrtho(l, r, b, t, -1, 1); }

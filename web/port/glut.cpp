@@ -172,7 +172,7 @@ const ff::Mesh& cached(const ShapeKey& key, ff::Mesh (*make)(const ShapeKey&)) {
     return it->second;
 }
 void draw_cached(const ShapeKey& key, ff::Mesh (*make)(const ShapeKey&)) {
-    if (ff::Context* c = web::context()) c->draw_mesh(cached(key, make));
+    if (ff::Context* c = web::context()) c->draw_shape(cached(key, make));
 }
 }  // namespace
 
@@ -296,17 +296,21 @@ void glutWireTeapot(double size) {
     draw_cached({7, size, 0, 0, 0}, [](const ShapeKey& k) { return ff::wire_teapot(float(k.a)); });
 }
 
-// Unpaced frames for the benchmark: each drawn and waited for, as the desktop benchmark does.
-EMSCRIPTEN_KEEPALIVE double web_frame_time(int frames) {
+// Unpaced frames for the benchmark: each drawn and waited for, as the desktop
+// benchmark does; or, with wait 0, only sent (the time spent here, not in the GPU).
+EMSCRIPTEN_KEEPALIVE double web_frame_time(int frames, int wait) {
     if (!window.display || frames < 1) return 0;
     unsigned char pixel[4];
     const double t0 = emscripten_get_now();
     for (int i = 0; i < frames; ++i) {
         window.display();
         window.context->flush();
-        emscripten_glReadPixels(0, 0, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, pixel);  // waits for the GPU
+        if (wait) emscripten_glReadPixels(0, 0, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, pixel);  // waits for the GPU
     }
     return (emscripten_get_now() - t0) / frames;
 }
+
+// Draws sent so far, for the benchmark's report.
+EMSCRIPTEN_KEEPALIVE double web_draw_count() { return window.context ? double(window.context->draws()) : 0; }
 
 }  // extern "C"

@@ -4,55 +4,56 @@
 
 #include <cstdio>
 #include <cstring>
+#include <tuple>
 #include <string>
 
 namespace ff {
 
 namespace {
 
+// One program per combination of switches: the choices are made when the
+// program is compiled, so each vertex runs only the lighting it needs.
 const char* kVertexShader = R"(
 precision highp float;
 attribute vec3 aPos;
 attribute vec3 aNormal;
 attribute vec4 aColor;
 attribute vec2 aTex;
-uniform mat4 uProjection;
-uniform bool uLighting, uTwoSide, uLocalViewer, uNormalize;
-uniform int uLightCount;
-uniform vec4 uLightPos[8], uLightAmbient[8], uLightDiffuse[8], uLightSpecular[8];
-uniform vec3 uLightAtten[8], uSpotDir[8];
-uniform vec2 uSpot[8];  // exponent, cosine of the cutoff
+uniform mat4 uProjection, uModelView;
+uniform mat3 uNormalMatrix;
+varying vec4 vFront;
+#if TWO_SIDE
+varying vec4 vBack;
+#endif
+varying vec2 vTex;
+#if LIGHTING
+#if LIGHTS > 0
+uniform vec4 uLightPos[LIGHTS], uLightAmbient[LIGHTS], uLightDiffuse[LIGHTS], uLightSpecular[LIGHTS];
+uniform vec3 uLightAtten[LIGHTS], uSpotDir[LIGHTS];
+uniform vec2 uSpot[LIGHTS];  // exponent, cosine of the cutoff
+#endif
 uniform vec4 uModelAmbient;
 uniform vec4 uMatAmbient[2], uMatDiffuse[2], uMatSpecular[2], uMatEmission[2];
 uniform float uMatShininess[2];
-uniform int uColorMaterial;  // 0 off, 1 ambient, 2 diffuse, 3 both, 4 specular, 5 emission
-uniform int uColorMaterialFaces;
-varying vec4 vFront, vBack;
-varying vec2 vTex;
-
-bool tracks(int face) {
-    if (uColorMaterial == 0) return false;
-    if (face == 0) return uColorMaterialFaces != 2;
-    return uColorMaterialFaces != 1;
-}
 
 // OpenGL's lighting equation for one face, with the normal as given.
-vec4 shade(int face, vec3 p, vec3 n) {
-    vec4 ma = face == 0 ? uMatAmbient[0] : uMatAmbient[1];
-    vec4 md = face == 0 ? uMatDiffuse[0] : uMatDiffuse[1];
-    vec4 ms = face == 0 ? uMatSpecular[0] : uMatSpecular[1];
-    vec4 me = face == 0 ? uMatEmission[0] : uMatEmission[1];
-    float sh = face == 0 ? uMatShininess[0] : uMatShininess[1];
-    if (tracks(face)) {
-        if (uColorMaterial == 1 || uColorMaterial == 3) ma = aColor;
-        if (uColorMaterial == 2 || uColorMaterial == 3) md = aColor;
-        if (uColorMaterial == 4) ms = aColor;
-        if (uColorMaterial == 5) me = aColor;
-    }
+vec4 shade(vec4 ma, vec4 md, vec4 ms, vec4 me, float sh, bool tracked, vec3 p, vec3 n) {
+#if COLOR_MATERIAL == 1 || COLOR_MATERIAL == 3
+    if (tracked) ma = aColor;
+#endif
+#if COLOR_MATERIAL == 2 || COLOR_MATERIAL == 3
+    if (tracked) md = aColor;
+#endif
+#if COLOR_MATERIAL == 4
+    if (tracked) ms = aColor;
+#endif
+#if COLOR_MATERIAL == 5
+    if (tracked) me = aColor;
+#endif
     vec3 c = me.rgb + ma.rgb * uModelAmbient.rgb;
     bool saturated = false;
-    for (int i = 0; i < 8; ++i) {
-        if (i >= uLightCount) break;
+#if LIGHTS > 0
+    for (int i = 0; i < LIGHTS; ++i) {
         vec3 l;
         float att = 1.0;
         if (uLightPos[i].w != 0.0) {
@@ -70,7 +71,11 @@ vec4 shade(int face, vec3 p, vec3 n) {
         float nl = dot(n, l);
         vec3 term = ma.rgb * uLightAmbient[i].rgb + max(nl, 0.0) * md.rgb * uLightDiffuse[i].rgb;
         if (nl > 0.0) {
-            vec3 h = normalize(l + (uLocalViewer ? normalize(-p) : vec3(0.0, 0.0, 1.0)));
+#if LOCAL_VIEWER
+            vec3 h = normalize(l + normalize(-p));
+#else
+            vec3 h = normalize(l + vec3(0.0, 0.0, 1.0));
+#endif
             float nh = max(dot(n, h), 0.0);
             float f = sh == 0.0 ? 1.0 : (nh > 0.0 ? pow(nh, sh) : 0.0);
             // A normal longer than 1 (scaled, not normalised) can push the
@@ -81,47 +86,69 @@ vec4 shade(int face, vec3 p, vec3 n) {
         }
         c += att * term;
     }
+#endif
     if (saturated) c = vec3(1.0);
     return clamp(vec4(c, md.a), 0.0, 1.0);
 }
+#endif
 
 void main() {
-    vec3 n = uNormalize ? normalize(aNormal) : aNormal;
-    if (uLighting) {
-        vFront = shade(0, aPos, n);
-        vBack = uTwoSide ? shade(1, aPos, -n) : vFront;
-    } else {
-        vFront = aColor;
-        vBack = aColor;
-    }
+    vec3 p = (uModelView * vec4(aPos, 1.0)).xyz;
+#if LIGHTING
+    vec3 n = uNormalMatrix * aNormal;
+#if NORMALIZE
+    n = normalize(n);
+#endif
+    vFront = shade(uMatAmbient[0], uMatDiffuse[0], uMatSpecular[0], uMatEmission[0], uMatShininess[0],
+                   COLOR_FACES != 2, p, n);
+#if TWO_SIDE
+    vBack = shade(uMatAmbient[1], uMatDiffuse[1], uMatSpecular[1], uMatEmission[1], uMatShininess[1],
+                  COLOR_FACES != 1, p, -n);
+#endif
+#else
+    vFront = aColor;
+#if TWO_SIDE
+    vBack = aColor;
+#endif
+#endif
     vTex = aTex;
-    gl_Position = uProjection * vec4(aPos, 1.0);
+    gl_Position = uProjection * vec4(p, 1.0);
     gl_PointSize = 1.0;
 }
 )";
 
 const char* kFragmentShader = R"(
 precision mediump float;
-uniform bool uTwoSide, uTexture;
-uniform int uTexEnv;  // 0 modulate, 1 replace, 2 decal
-uniform sampler2D uSampler;
-varying vec4 vFront, vBack;
+varying vec4 vFront;
+#if TWO_SIDE
+varying vec4 vBack;
+#endif
 varying vec2 vTex;
+uniform sampler2D uSampler;
 void main() {
-    vec4 c = (uTwoSide && !gl_FrontFacing) ? vBack : vFront;
-    if (uTexture) {
-        vec4 t = texture2D(uSampler, vTex);
-        if (uTexEnv == 1) c = t;
-        else if (uTexEnv == 2) c = vec4(mix(c.rgb, t.rgb, t.a), c.a);
-        else c *= t;
-    }
+#if TWO_SIDE
+    vec4 c = gl_FrontFacing ? vFront : vBack;
+#else
+    vec4 c = vFront;
+#endif
+#if TEXTURE
+    vec4 t = texture2D(uSampler, vTex);
+#if TEX_ENV == 1
+    c = t;
+#elif TEX_ENV == 2
+    c = vec4(mix(c.rgb, t.rgb, t.a), c.a);
+#else
+    c *= t;
+#endif
+#endif
     gl_FragColor = c;
 }
 )";
 
-GLuint compile(GLenum type, const char* source) {
+GLuint compile(GLenum type, const std::string& source) {
     const GLuint s = emscripten_glCreateShader(type);
-    emscripten_glShaderSource(s, 1, &source, nullptr);
+    const char* text = source.c_str();
+    emscripten_glShaderSource(s, 1, &text, nullptr);
     emscripten_glCompileShader(s);
     GLint ok = 0;
     emscripten_glGetShaderiv(s, GL_COMPILE_STATUS, &ok);
@@ -135,101 +162,113 @@ GLuint compile(GLenum type, const char* source) {
 
 }  // namespace
 
-struct WebGLBackend::Locations {
-    GLint projection, lighting, two_side, local_viewer, normalize, light_count;
-    GLint light_pos, light_ambient, light_diffuse, light_specular, light_atten, spot_dir, spot;
-    GLint model_ambient, mat_ambient, mat_diffuse, mat_specular, mat_emission, mat_shininess;
-    GLint color_material, color_material_faces, texture, tex_env, sampler, two_side_f;
-};
+WebGLBackend::Key WebGLBackend::key_of(const DrawParams& p) {
+    Key k{};
+    k.lighting = p.lighting;
+    if (p.lighting) {
+        k.lights = p.light_count;
+        k.two_side = p.two_side;
+        k.local_viewer = p.local_viewer;
+        k.color_material = int(p.color_material);
+        k.color_faces = p.color_material == ColorMaterialMode::off ? 0 : p.color_material_faces;
+        k.normalize = p.normalize;
+    }
+    k.texture = p.texture != 0;
+    k.tex_env = k.texture ? int(p.tex_env) : 0;
+    return k;
+}
 
-WebGLBackend::WebGLBackend() : loc_(new Locations) {
-    program_ = emscripten_glCreateProgram();
-    emscripten_glAttachShader(program_, compile(GL_VERTEX_SHADER, kVertexShader));
-    emscripten_glAttachShader(program_, compile(GL_FRAGMENT_SHADER, kFragmentShader));
-    emscripten_glBindAttribLocation(program_, 0, "aPos");
-    emscripten_glBindAttribLocation(program_, 1, "aNormal");
-    emscripten_glBindAttribLocation(program_, 2, "aColor");
-    emscripten_glBindAttribLocation(program_, 3, "aTex");
-    emscripten_glLinkProgram(program_);
+WebGLBackend::Program& WebGLBackend::program_for(const DrawParams& p) {
+    const Key k = key_of(p);
+    auto it = programs_.find(k);
+    if (it != programs_.end()) return it->second;
+    char defines[512];
+    std::snprintf(defines, sizeof defines,
+                  "#define LIGHTING %d\n#define LIGHTS %d\n#define TWO_SIDE %d\n#define LOCAL_VIEWER %d\n"
+                  "#define COLOR_MATERIAL %d\n#define COLOR_FACES %d\n#define NORMALIZE %d\n#define TEXTURE %d\n"
+                  "#define TEX_ENV %d\n",
+                  k.lighting, k.lights, k.two_side, k.local_viewer, k.color_material, k.color_faces, k.normalize,
+                  k.texture, k.tex_env);
+    Program prog;
+    prog.id = emscripten_glCreateProgram();
+    emscripten_glAttachShader(prog.id, compile(GL_VERTEX_SHADER, defines + std::string(kVertexShader)));
+    emscripten_glAttachShader(prog.id, compile(GL_FRAGMENT_SHADER, defines + std::string(kFragmentShader)));
+    emscripten_glBindAttribLocation(prog.id, 0, "aPos");
+    emscripten_glBindAttribLocation(prog.id, 1, "aNormal");
+    emscripten_glBindAttribLocation(prog.id, 2, "aColor");
+    emscripten_glBindAttribLocation(prog.id, 3, "aTex");
+    emscripten_glLinkProgram(prog.id);
     GLint ok = 0;
-    emscripten_glGetProgramiv(program_, GL_LINK_STATUS, &ok);
+    emscripten_glGetProgramiv(prog.id, GL_LINK_STATUS, &ok);
     if (!ok) {
         char log[2048];
-        emscripten_glGetProgramInfoLog(program_, sizeof log, nullptr, log);
+        emscripten_glGetProgramInfoLog(prog.id, sizeof log, nullptr, log);
         std::fprintf(stderr, "fixed-function program: %s\n", log);
     }
-    emscripten_glUseProgram(program_);
-    auto u = [&](const char* name) { return emscripten_glGetUniformLocation(program_, name); };
-    Locations& l = *loc_;
-    l.projection = u("uProjection");
-    l.lighting = u("uLighting");
-    l.two_side = u("uTwoSide");
-    l.local_viewer = u("uLocalViewer");
-    l.normalize = u("uNormalize");
-    l.light_count = u("uLightCount");
-    l.light_pos = u("uLightPos");
-    l.light_ambient = u("uLightAmbient");
-    l.light_diffuse = u("uLightDiffuse");
-    l.light_specular = u("uLightSpecular");
-    l.light_atten = u("uLightAtten");
-    l.spot_dir = u("uSpotDir");
-    l.spot = u("uSpot");
-    l.model_ambient = u("uModelAmbient");
-    l.mat_ambient = u("uMatAmbient");
-    l.mat_diffuse = u("uMatDiffuse");
-    l.mat_specular = u("uMatSpecular");
-    l.mat_emission = u("uMatEmission");
-    l.mat_shininess = u("uMatShininess");
-    l.color_material = u("uColorMaterial");
-    l.color_material_faces = u("uColorMaterialFaces");
-    l.texture = u("uTexture");
-    l.tex_env = u("uTexEnv");
-    l.sampler = u("uSampler");
-    emscripten_glUniform1i(l.sampler, 0);
+    auto u = [&](const char* name) { return emscripten_glGetUniformLocation(prog.id, name); };
+    prog.projection = u("uProjection");
+    prog.modelview = u("uModelView");
+    prog.normal_matrix = u("uNormalMatrix");
+    prog.light_pos = u("uLightPos");
+    prog.light_ambient = u("uLightAmbient");
+    prog.light_diffuse = u("uLightDiffuse");
+    prog.light_specular = u("uLightSpecular");
+    prog.light_atten = u("uLightAtten");
+    prog.spot_dir = u("uSpotDir");
+    prog.spot = u("uSpot");
+    prog.model_ambient = u("uModelAmbient");
+    prog.mat_ambient = u("uMatAmbient");
+    prog.mat_diffuse = u("uMatDiffuse");
+    prog.mat_specular = u("uMatSpecular");
+    prog.mat_emission = u("uMatEmission");
+    prog.mat_shininess = u("uMatShininess");
+    emscripten_glUseProgram(prog.id);
+    current_program_ = prog.id;
+    emscripten_glUniform1i(u("uSampler"), 0);
+    return programs_.emplace(k, prog).first->second;
+}
 
+WebGLBackend::WebGLBackend() {
     emscripten_glGenBuffers(1, &buffer_);
-    emscripten_glBindBuffer(GL_ARRAY_BUFFER, buffer_);
-    const GLsizei stride = sizeof(Vertex);
-    emscripten_glVertexAttribPointer(0, 3, GL_FLOAT, GL_FALSE, stride, reinterpret_cast<void*>(offsetof(Vertex, pos)));
-    emscripten_glVertexAttribPointer(1, 3, GL_FLOAT, GL_FALSE, stride, reinterpret_cast<void*>(offsetof(Vertex, normal)));
-    emscripten_glVertexAttribPointer(2, 4, GL_FLOAT, GL_FALSE, stride, reinterpret_cast<void*>(offsetof(Vertex, color)));
-    emscripten_glVertexAttribPointer(3, 2, GL_FLOAT, GL_FALSE, stride, reinterpret_cast<void*>(offsetof(Vertex, tex)));
+    use_buffer(buffer_);
     for (GLuint a = 0; a < 4; ++a) emscripten_glEnableVertexAttribArray(a);
     // OpenGL starts with no depth test and LESS; WebGL's defaults match but say so.
     emscripten_glDepthFunc(GL_LESS);
 }
 
-void WebGLBackend::upload(const DrawParams& p) {
-    const Locations& l = *loc_;
-    // Uniforms are sent only when they differ from what the program already holds.
-    const bool first = !have_last_;
-    auto changed = [](bool unknown, const auto& a, const auto& b) { return unknown || std::memcmp(&a, &b, sizeof a) != 0; };
-    if (changed(first, p.projection, last_.projection))
-        emscripten_glUniformMatrix4fv(l.projection, 1, GL_FALSE, p.projection.data());
-    if (first || p.lighting != last_.lighting) emscripten_glUniform1i(l.lighting, p.lighting);
-    if (first || p.two_side != last_.two_side) emscripten_glUniform1i(l.two_side, p.two_side);
-    if (first || p.local_viewer != last_.local_viewer) emscripten_glUniform1i(l.local_viewer, p.local_viewer);
-    if (first || p.normalize != last_.normalize) emscripten_glUniform1i(l.normalize, p.normalize);
-    if (first || p.tex_env != last_.tex_env) emscripten_glUniform1i(l.tex_env, int(p.tex_env));
-    if (first || p.texture != last_.texture) emscripten_glUniform1i(l.texture, p.texture != 0);
-    if (p.texture && p.texture != bound_texture_) {
-        emscripten_glBindTexture(GL_TEXTURE_2D, p.texture);
-        bound_texture_ = p.texture;
-    }
-    last_.projection = p.projection;
-    last_.lighting = p.lighting;
-    last_.two_side = p.two_side;
-    last_.local_viewer = p.local_viewer;
-    last_.normalize = p.normalize;
-    last_.tex_env = p.tex_env;
-    last_.texture = p.texture;
-    have_last_ = true;
-    if (!p.lighting) return;  // unlit draws read none of the rest
+void WebGLBackend::use_buffer(unsigned buffer) {
+    if (buffer == current_buffer_) return;
+    current_buffer_ = buffer;
+    emscripten_glBindBuffer(GL_ARRAY_BUFFER, buffer);
+    const GLsizei stride = sizeof(Vertex);
+    emscripten_glVertexAttribPointer(0, 3, GL_FLOAT, GL_FALSE, stride, reinterpret_cast<void*>(offsetof(Vertex, pos)));
+    emscripten_glVertexAttribPointer(1, 3, GL_FLOAT, GL_FALSE, stride, reinterpret_cast<void*>(offsetof(Vertex, normal)));
+    emscripten_glVertexAttribPointer(2, 4, GL_FLOAT, GL_FALSE, stride, reinterpret_cast<void*>(offsetof(Vertex, color)));
+    emscripten_glVertexAttribPointer(3, 2, GL_FLOAT, GL_FALSE, stride, reinterpret_cast<void*>(offsetof(Vertex, tex)));
+}
 
-    const bool unknown = !lit_known_;
-    if (unknown || p.light_count != last_.light_count || changed(false, p.lights, last_.lights)) {
-        emscripten_glUniform1i(l.light_count, p.light_count);
-        const int n = p.light_count > 0 ? p.light_count : 1;
+void WebGLBackend::upload(const DrawParams& p) {
+    Program& prog = program_for(p);
+    if (prog.id != current_program_) {
+        emscripten_glUseProgram(prog.id);
+        current_program_ = prog.id;
+    }
+    // Each program keeps its uniforms: send only what differs from what it holds.
+    DrawParams& last = prog.last;
+    const bool first = !prog.known;
+    auto changed = [&](const auto& a, const auto& b) { return first || std::memcmp(&a, &b, sizeof a) != 0; };
+    if (changed(p.projection, last.projection))
+        emscripten_glUniformMatrix4fv(prog.projection, 1, GL_FALSE, p.projection.data());
+    if (changed(p.modelview, last.modelview))
+        emscripten_glUniformMatrix4fv(prog.modelview, 1, GL_FALSE, p.modelview.data());
+    if (p.lighting && changed(p.normal_matrix, last.normal_matrix)) {
+        // WebGL takes no transposing: hand it columns.
+        const std::array<float, 9>& r = p.normal_matrix;
+        const float columns[9] = {r[0], r[3], r[6], r[1], r[4], r[7], r[2], r[5], r[8]};
+        emscripten_glUniformMatrix3fv(prog.normal_matrix, 1, GL_FALSE, columns);
+    }
+    if (p.lighting && p.light_count > 0 && changed(p.lights, last.lights)) {
+        const int n = p.light_count;
         float pos[kMaxLights * 4], amb[kMaxLights * 4], dif[kMaxLights * 4], spec[kMaxLights * 4];
         float att[kMaxLights * 3], dir[kMaxLights * 3], spot[kMaxLights * 2];
         for (int i = 0; i < n; ++i) {
@@ -243,21 +282,17 @@ void WebGLBackend::upload(const DrawParams& p) {
             spot[2 * i] = s.spot_exponent;
             spot[2 * i + 1] = s.spot_cos_cutoff;
         }
-        emscripten_glUniform4fv(l.light_pos, n, pos);
-        emscripten_glUniform4fv(l.light_ambient, n, amb);
-        emscripten_glUniform4fv(l.light_diffuse, n, dif);
-        emscripten_glUniform4fv(l.light_specular, n, spec);
-        emscripten_glUniform3fv(l.light_atten, n, att);
-        emscripten_glUniform3fv(l.spot_dir, n, dir);
-        emscripten_glUniform2fv(l.spot, n, spot);
-        last_.light_count = p.light_count;
-        std::memcpy(last_.lights, p.lights, sizeof p.lights);
+        emscripten_glUniform4fv(prog.light_pos, n, pos);
+        emscripten_glUniform4fv(prog.light_ambient, n, amb);
+        emscripten_glUniform4fv(prog.light_diffuse, n, dif);
+        emscripten_glUniform4fv(prog.light_specular, n, spec);
+        emscripten_glUniform3fv(prog.light_atten, n, att);
+        emscripten_glUniform3fv(prog.spot_dir, n, dir);
+        emscripten_glUniform2fv(prog.spot, n, spot);
     }
-    if (changed(unknown, p.model_ambient, last_.model_ambient)) {
-        emscripten_glUniform4fv(l.model_ambient, 1, p.model_ambient);
-        std::memcpy(last_.model_ambient, p.model_ambient, sizeof p.model_ambient);
-    }
-    if (changed(unknown, p.material, last_.material)) {
+    if (p.lighting && changed(p.model_ambient, last.model_ambient))
+        emscripten_glUniform4fv(prog.model_ambient, 1, p.model_ambient);
+    if (p.lighting && changed(p.material, last.material)) {
         float a[8], d[8], s[8], e[8], sh[2];
         for (int f = 0; f < 2; ++f) {
             std::memcpy(a + 4 * f, p.material[f].ambient, 16);
@@ -266,27 +301,61 @@ void WebGLBackend::upload(const DrawParams& p) {
             std::memcpy(e + 4 * f, p.material[f].emission, 16);
             sh[f] = p.material[f].shininess;
         }
-        emscripten_glUniform4fv(l.mat_ambient, 2, a);
-        emscripten_glUniform4fv(l.mat_diffuse, 2, d);
-        emscripten_glUniform4fv(l.mat_specular, 2, s);
-        emscripten_glUniform4fv(l.mat_emission, 2, e);
-        emscripten_glUniform1fv(l.mat_shininess, 2, sh);
-        std::memcpy(last_.material, p.material, sizeof p.material);
+        emscripten_glUniform4fv(prog.mat_ambient, 2, a);
+        emscripten_glUniform4fv(prog.mat_diffuse, 2, d);
+        emscripten_glUniform4fv(prog.mat_specular, 2, s);
+        emscripten_glUniform4fv(prog.mat_emission, 2, e);
+        emscripten_glUniform1fv(prog.mat_shininess, 2, sh);
     }
-    if (unknown || p.color_material != last_.color_material || p.color_material_faces != last_.color_material_faces) {
-        emscripten_glUniform1i(l.color_material, int(p.color_material));
-        emscripten_glUniform1i(l.color_material_faces, p.color_material_faces);
-        last_.color_material = p.color_material;
-        last_.color_material_faces = p.color_material_faces;
+    last = p;
+    prog.known = true;
+    if (p.texture && p.texture != bound_texture_) {
+        emscripten_glBindTexture(GL_TEXTURE_2D, p.texture);
+        bound_texture_ = p.texture;
     }
-    lit_known_ = true;
+}
+
+namespace {
+GLenum mode_of(Prim prim) { return prim == Prim::points ? GL_POINTS : prim == Prim::lines ? GL_LINES : GL_TRIANGLES; }
+}  // namespace
+
+unsigned WebGLBackend::create_buffer(const Vertex* v, std::size_t count) {
+    GLuint id = 0;
+    emscripten_glGenBuffers(1, &id);
+    use_buffer(id);
+    emscripten_glBufferData(GL_ARRAY_BUFFER, GLsizeiptr(count * sizeof(Vertex)), v, GL_STATIC_DRAW);
+    return id;
+}
+
+void WebGLBackend::draw_buffer(Prim prim, unsigned buffer, std::size_t count, const DrawParams& params,
+                               const float* color, const float* tex) {
+    upload(params);
+    use_buffer(buffer);
+    // A constant attribute stands in for the buffer's own while its array is off.
+    if (color) {
+        emscripten_glDisableVertexAttribArray(2);
+        emscripten_glVertexAttrib4fv(2, color);
+    }
+    if (tex) {
+        emscripten_glDisableVertexAttribArray(3);
+        emscripten_glVertexAttrib2f(3, tex[0], tex[1]);
+    }
+    emscripten_glDrawArrays(mode_of(prim), 0, GLsizei(count));
+    if (color) emscripten_glEnableVertexAttribArray(2);
+    if (tex) emscripten_glEnableVertexAttribArray(3);
+}
+
+void WebGLBackend::delete_buffer(unsigned buffer) {
+    if (current_buffer_ == buffer) current_buffer_ = 0;
+    GLuint id = buffer;
+    emscripten_glDeleteBuffers(1, &id);
 }
 
 void WebGLBackend::draw(Prim prim, const Vertex* v, std::size_t count, const DrawParams& params) {
     upload(params);
+    use_buffer(buffer_);
     emscripten_glBufferData(GL_ARRAY_BUFFER, GLsizeiptr(count * sizeof(Vertex)), v, GL_STREAM_DRAW);
-    const GLenum mode = prim == Prim::points ? GL_POINTS : prim == Prim::lines ? GL_LINES : GL_TRIANGLES;
-    emscripten_glDrawArrays(mode, 0, GLsizei(count));
+    emscripten_glDrawArrays(mode_of(prim), 0, GLsizei(count));
 }
 
 void WebGLBackend::clear(unsigned mask, const float color[4], float depth) {
@@ -319,7 +388,6 @@ unsigned WebGLBackend::create_texture() {
 
 void WebGLBackend::delete_texture(unsigned id) {
     if (bound_texture_ == id) bound_texture_ = 0;
-    if (last_.texture == id) last_.texture = 0;
     emscripten_glDeleteTextures(1, &id);
 }
 

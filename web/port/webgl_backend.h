@@ -2,6 +2,9 @@
 // The fixed-function layer's device: one WebGL 1 context, one shader that
 // does OpenGL's per-vertex lighting and texture environment.
 
+#include <map>
+#include <tuple>
+
 #include "backend.h"
 
 namespace ff {
@@ -10,6 +13,10 @@ class WebGLBackend : public Backend {
 public:
     WebGLBackend();  // needs the context current
     void draw(Prim prim, const Vertex* v, std::size_t count, const DrawParams& params) override;
+    unsigned create_buffer(const Vertex* v, std::size_t count) override;
+    void draw_buffer(Prim prim, unsigned buffer, std::size_t count, const DrawParams& params, const float* color,
+                     const float* tex) override;
+    void delete_buffer(unsigned buffer) override;
     void clear(unsigned mask, const float color[4], float depth) override;
     void viewport(int x, int y, int w, int h) override;
     void set_capability(unsigned cap, bool on) override;
@@ -28,12 +35,29 @@ public:
     void finish() override;
 
 private:
+    struct Key {
+        int lighting, lights, two_side, local_viewer, color_material, color_faces, normalize, texture, tex_env;
+        bool operator<(const Key& o) const {
+            return std::tie(lighting, lights, two_side, local_viewer, color_material, color_faces, normalize, texture,
+                            tex_env) < std::tie(o.lighting, o.lights, o.two_side, o.local_viewer, o.color_material,
+                                                o.color_faces, o.normalize, o.texture, o.tex_env);
+        }
+    };
+    struct Program {
+        unsigned id = 0;
+        int projection = -1, modelview = -1, normal_matrix = -1;
+        int light_pos = -1, light_ambient = -1, light_diffuse = -1, light_specular = -1, light_atten = -1;
+        int spot_dir = -1, spot = -1, model_ambient = -1;
+        int mat_ambient = -1, mat_diffuse = -1, mat_specular = -1, mat_emission = -1, mat_shininess = -1;
+        DrawParams last{};  // what its uniforms hold
+        bool known = false;
+    };
+    static Key key_of(const DrawParams& p);
+    Program& program_for(const DrawParams& p);
     void upload(const DrawParams& p);
-    unsigned program_ = 0, buffer_ = 0, bound_texture_ = 0;
-    DrawParams last_{};
-    bool have_last_ = false, lit_known_ = false;
-    struct Locations;
-    Locations* loc_;
+    void use_buffer(unsigned buffer);
+    std::map<Key, Program> programs_;
+    unsigned current_program_ = 0, buffer_ = 0, current_buffer_ = 0, bound_texture_ = 0;
 };
 
 }  // namespace ff

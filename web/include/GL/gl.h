@@ -261,6 +261,13 @@ void glMapGrid2f(GLint un, GLfloat u1, GLfloat u2, GLint vn, GLfloat v1, GLfloat
 void glEvalMesh2(GLenum mode, GLint i1, GLint i2, GLint j1, GLint j2);
 void glEvalCoord2f(GLfloat u, GLfloat v);
 
+GLuint glGenLists(GLsizei range);
+void glNewList(GLuint list, GLenum mode);
+void glEndList(void);
+void glCallList(GLuint list);
+void glDeleteLists(GLuint list, GLsizei range);
+GLboolean glIsList(GLuint list);
+
 #ifdef __cplusplus
 }
 #endif
