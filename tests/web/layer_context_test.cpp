@@ -30,6 +30,12 @@ public:
         buffers.emplace_back(v, v + n);
         return unsigned(buffers.size());
     }
+    unsigned create_indexed_buffer(const Vertex* v, std::size_t, const unsigned short* indices,
+                                   std::size_t index_count) override {
+        std::vector<Vertex> all;
+        for (std::size_t i = 0; i < index_count; ++i) all.push_back(v[indices[i]]);
+        return create_buffer(all.data(), all.size());
+    }
     void draw_buffer(Prim prim, unsigned buffer, std::size_t n, const DrawParams& p, const float*, const float*) override {
         EXPECT_EQ(buffers.at(buffer - 1).size(), n);
         draws.push_back({prim, buffers.at(buffer - 1), p});
@@ -236,6 +242,9 @@ TEST_F(ContextTest, StaticShapeEndsTheBatchAndCarriesTheModelView) {
     EXPECT_EQ(device.draws[0].vertices.size(), 6u);  // the quad went first, in order
     EXPECT_FLOAT_EQ(device.draws[2].params.modelview[0], 2);
     EXPECT_FLOAT_EQ(device.draws[2].params.normal_matrix[0], 0.5f);
+    // Shared corners went up once each, and the indices give back every triangle.
+    EXPECT_EQ(device.draws[2].vertices.size(), 36u);
+    EXPECT_FLOAT_EQ(device.draws[2].vertices[35].normal[2], -1);
 }
 
 TEST_F(ContextTest, MatrixStackErrorsAreReportedOnce) {

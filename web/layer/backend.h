@@ -62,7 +62,11 @@ public:
     virtual void draw(Prim prim, const Vertex* v, std::size_t count, const DrawParams& params) = 0;
     // Static buffers, for display lists: uploaded once, drawn many times.
     virtual unsigned create_buffer(const Vertex* v, std::size_t count) = 0;
-    // color and tex, when given, stand for every vertex's own.
+    // The same, drawn through indices: shared vertices are shaded once.
+    virtual unsigned create_indexed_buffer(const Vertex* v, std::size_t count, const unsigned short* indices,
+                                           std::size_t index_count) = 0;
+    // color and tex, when given, stand for every vertex's own; count is of
+    // the vertices drawn (indices, for an indexed buffer).
     virtual void draw_buffer(Prim prim, unsigned buffer, std::size_t count, const DrawParams& params,
                              const float* color = nullptr, const float* tex = nullptr) = 0;
     virtual void delete_buffer(unsigned buffer) = 0;

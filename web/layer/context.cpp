@@ -3,6 +3,7 @@
 #include <GL/gl.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstring>
 
@@ -150,16 +151,30 @@ void Context::draw_shape(const Mesh& mesh) {
     if (compiling() || in_begin_) return draw_mesh(mesh);
     unsigned& buffer = shape_buffers_[&mesh];
     if (!buffer) {
-        std::vector<Vertex> v(mesh.vertices());
-        for (std::size_t i = 0; i < v.size(); ++i) {
-            Vertex& x = v[i];
+        // Shapes repeat each vertex in several triangles: keep one of each and index them.
+        std::vector<Vertex> unique;
+        std::vector<unsigned short> indices;
+        std::map<std::array<float, 8>, unsigned short> seen;
+        for (std::size_t i = 0; i < mesh.vertices(); ++i) {
+            Vertex x{};
             std::copy(&mesh.pos[3 * i], &mesh.pos[3 * i] + 3, x.pos);
             std::copy(&mesh.normal[3 * i], &mesh.normal[3 * i] + 3, x.normal);
             std::fill(x.color, x.color + 4, 1.f);
             x.tex[0] = mesh.tex.empty() ? 0 : mesh.tex[2 * i];
             x.tex[1] = mesh.tex.empty() ? 0 : mesh.tex[2 * i + 1];
+            const std::array<float, 8> key = {x.pos[0], x.pos[1], x.pos[2], x.normal[0],
+                                              x.normal[1], x.normal[2], x.tex[0], x.tex[1]};
+            auto [it, fresh] = seen.emplace(key, static_cast<unsigned short>(unique.size()));
+            if (fresh) unique.push_back(x);
+            indices.push_back(it->second);
         }
-        buffer = backend_.create_buffer(v.data(), v.size());
+        if (unique.size() <= 0xFFFF) {
+            buffer = backend_.create_indexed_buffer(unique.data(), unique.size(), indices.data(), indices.size());
+        } else {
+            std::vector<Vertex> all;
+            for (unsigned short i : indices) all.push_back(unique[i]);
+            buffer = backend_.create_buffer(all.data(), all.size());
+        }
     }
     flush();
     const Prim prim = mesh.kind == Mesh::Kind::lines ? Prim::lines : Prim::triangles;

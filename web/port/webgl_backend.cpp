@@ -327,6 +327,18 @@ unsigned WebGLBackend::create_buffer(const Vertex* v, std::size_t count) {
     return id;
 }
 
+unsigned WebGLBackend::create_indexed_buffer(const Vertex* v, std::size_t count, const unsigned short* indices,
+                                             std::size_t index_count) {
+    const unsigned id = create_buffer(v, count);
+    GLuint ib = 0;
+    emscripten_glGenBuffers(1, &ib);
+    emscripten_glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, ib);
+    emscripten_glBufferData(GL_ELEMENT_ARRAY_BUFFER, GLsizeiptr(index_count * sizeof(unsigned short)), indices,
+                            GL_STATIC_DRAW);
+    index_buffers_[id] = ib;
+    return id;
+}
+
 void WebGLBackend::draw_buffer(Prim prim, unsigned buffer, std::size_t count, const DrawParams& params,
                                const float* color, const float* tex) {
     upload(params);
@@ -340,7 +352,13 @@ void WebGLBackend::draw_buffer(Prim prim, unsigned buffer, std::size_t count, co
         emscripten_glDisableVertexAttribArray(3);
         emscripten_glVertexAttrib2f(3, tex[0], tex[1]);
     }
-    emscripten_glDrawArrays(mode_of(prim), 0, GLsizei(count));
+    auto indexed = index_buffers_.find(buffer);
+    if (indexed != index_buffers_.end()) {
+        emscripten_glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, indexed->second);
+        emscripten_glDrawElements(mode_of(prim), GLsizei(count), GL_UNSIGNED_SHORT, nullptr);
+    } else {
+        emscripten_glDrawArrays(mode_of(prim), 0, GLsizei(count));
+    }
     if (color) emscripten_glEnableVertexAttribArray(2);
     if (tex) emscripten_glEnableVertexAttribArray(3);
 }
@@ -349,6 +367,11 @@ void WebGLBackend::delete_buffer(unsigned buffer) {
     if (current_buffer_ == buffer) current_buffer_ = 0;
     GLuint id = buffer;
     emscripten_glDeleteBuffers(1, &id);
+    auto indexed = index_buffers_.find(buffer);
+    if (indexed != index_buffers_.end()) {
+        emscripten_glDeleteBuffers(1, &indexed->second);
+        index_buffers_.erase(indexed);
+    }
 }
 
 void WebGLBackend::draw(Prim prim, const Vertex* v, std::size_t count, const DrawParams& params) {

@@ -14,6 +14,8 @@ public:
     WebGLBackend();  // needs the context current
     void draw(Prim prim, const Vertex* v, std::size_t count, const DrawParams& params) override;
     unsigned create_buffer(const Vertex* v, std::size_t count) override;
+    unsigned create_indexed_buffer(const Vertex* v, std::size_t count, const unsigned short* indices,
+                                   std::size_t index_count) override;
     void draw_buffer(Prim prim, unsigned buffer, std::size_t count, const DrawParams& params, const float* color,
                      const float* tex) override;
     void delete_buffer(unsigned buffer) override;
@@ -57,6 +59,7 @@ private:
     void upload(const DrawParams& p);
     void use_buffer(unsigned buffer);
     std::map<Key, Program> programs_;
+    std::map<unsigned, unsigned> index_buffers_;  // vertex buffer -> its indices
     unsigned current_program_ = 0, buffer_ = 0, current_buffer_ = 0, bound_texture_ = 0;
 };
 
