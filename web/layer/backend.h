@@ -87,6 +87,8 @@ public:
                                 unsigned wrap_t) = 0;
     virtual int max_texture_size() = 0;
     virtual void finish() = 0;
+    // The end of a frame: whatever the device still holds goes out.
+    virtual void present() {}
 };
 
 }  // namespace ff

@@ -206,6 +206,11 @@ void Context::flush() {
     batch_.clear();
 }
 
+void Context::present() {
+    flush();
+    backend_.present();
+}
+
 void Context::finish() {
     flush();
     backend_.finish();

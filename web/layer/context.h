@@ -60,6 +60,7 @@ public:
     void shade_model(unsigned m) { shade_model_ = m; }
     void polygon_mode(unsigned face, unsigned mode);
     void flush();   // sends the pending batch
+    void present();  // and has the device send everything it holds: the frame is done
     void finish();
 
     // Lighting

@@ -112,7 +112,7 @@ void glPointSize(GLfloat) {}
 void glClearColor(GLclampf r, GLclampf g, GLclampf b, GLclampf a) { WITH_GL(clear_color(r, g, b, a)); }
 void glClearDepth(GLclampd d) { WITH_GL(clear_depth(GLfloat(d))); }
 void glClear(GLbitfield mask) { WITH_GL(clear(mask)); }
-void glFlush(void) { NOW(flush()); }
+void glFlush(void) { NOW(present()); }
 void glFinish(void) { NOW(finish()); }
 GLenum glGetError(void) { return gl() ? gl()->take_error() : GLenum(GL_NO_ERROR); }
 void glGetIntegerv(GLenum pname, GLint* params) { NOW(get_integer(pname, params)); }

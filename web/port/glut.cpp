@@ -147,7 +147,7 @@ void frame() {
     if (window.redisplay && window.display) {
         window.redisplay = false;
         window.display();
-        window.context->flush();
+        window.context->present();
     }
 }
 
@@ -248,7 +248,7 @@ void glutMainLoop(void) {
 
 void glutPostRedisplay(void) { window.redisplay = true; }
 void glutSwapBuffers(void) {
-    if (window.context) window.context->flush();  // the browser shows the canvas when the frame returns
+    if (window.context) window.context->present();  // the browser shows the canvas when the frame returns
 }
 
 int glutGet(GLenum state) {
@@ -304,7 +304,7 @@ EMSCRIPTEN_KEEPALIVE double web_frame_time(int frames, int wait) {
     const double t0 = emscripten_get_now();
     for (int i = 0; i < frames; ++i) {
         window.display();
-        window.context->flush();
+        window.context->present();
         if (wait) emscripten_glReadPixels(0, 0, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, pixel);  // waits for the GPU
     }
     return (emscripten_get_now() - t0) / frames;

@@ -2,6 +2,7 @@
 
 #include <webgl/webgl1.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <tuple>
@@ -320,6 +321,7 @@ GLenum mode_of(Prim prim) { return prim == Prim::points ? GL_POINTS : prim == Pr
 }  // namespace
 
 unsigned WebGLBackend::create_buffer(const Vertex* v, std::size_t count) {
+    submit();
     GLuint id = 0;
     emscripten_glGenBuffers(1, &id);
     use_buffer(id);
@@ -341,6 +343,7 @@ unsigned WebGLBackend::create_indexed_buffer(const Vertex* v, std::size_t count,
 
 void WebGLBackend::draw_buffer(Prim prim, unsigned buffer, std::size_t count, const DrawParams& params,
                                const float* color, const float* tex) {
+    submit();
     upload(params);
     use_buffer(buffer);
     // A constant attribute stands in for the buffer's own while its array is off.
@@ -364,6 +367,7 @@ void WebGLBackend::draw_buffer(Prim prim, unsigned buffer, std::size_t count, co
 }
 
 void WebGLBackend::delete_buffer(unsigned buffer) {
+    submit();
     if (current_buffer_ == buffer) current_buffer_ = 0;
     GLuint id = buffer;
     emscripten_glDeleteBuffers(1, &id);
@@ -375,46 +379,89 @@ void WebGLBackend::delete_buffer(unsigned buffer) {
 }
 
 void WebGLBackend::draw(Prim prim, const Vertex* v, std::size_t count, const DrawParams& params) {
-    upload(params);
+    // Held until something else reaches the device: each upload costs the
+    // browser about a tenth of a millisecond however small, so the batches
+    // go up together, in one buffer, and are drawn from it in order.
+    pending_.push_back({prim, staged_.size(), count, params});
+    staged_.insert(staged_.end(), v, v + count);
+}
+
+void WebGLBackend::submit() {
+    if (pending_.empty()) return;
     use_buffer(buffer_);
-    emscripten_glBufferData(GL_ARRAY_BUFFER, GLsizeiptr(count * sizeof(Vertex)), v, GL_STREAM_DRAW);
-    emscripten_glDrawArrays(mode_of(prim), 0, GLsizei(count));
+    emscripten_glBufferData(GL_ARRAY_BUFFER, GLsizeiptr(staged_.size() * sizeof(Vertex)), staged_.data(),
+                            GL_STREAM_DRAW);
+    for (const Pending& d : pending_) {
+        upload(d.params);
+        use_buffer(buffer_);
+        emscripten_glDrawArrays(mode_of(d.prim), GLint(d.first), GLsizei(d.count));
+    }
+    pending_.clear();
+    staged_.clear();
 }
 
 void WebGLBackend::clear(unsigned mask, const float color[4], float depth) {
+    submit();
     emscripten_glClearColor(color[0], color[1], color[2], color[3]);
     emscripten_glClearDepthf(depth);
     emscripten_glClear(mask & (GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT));
 }
 
-void WebGLBackend::viewport(int x, int y, int w, int h) { emscripten_glViewport(x, y, w, h); }
+
+
+void WebGLBackend::viewport(int x, int y, int w, int h) {
+    submit();
+    emscripten_glViewport(x, y, w, h);
+}
 
 void WebGLBackend::set_capability(unsigned cap, bool on) {
+    submit();
     if (on)
         emscripten_glEnable(cap);
     else
         emscripten_glDisable(cap);
 }
 
-void WebGLBackend::depth_func(unsigned func) { emscripten_glDepthFunc(func); }
-void WebGLBackend::depth_mask(bool on) { emscripten_glDepthMask(on); }
-void WebGLBackend::cull_face(unsigned face) { emscripten_glCullFace(face); }
-void WebGLBackend::front_face(unsigned dir) { emscripten_glFrontFace(dir); }
-void WebGLBackend::blend_func(unsigned src, unsigned dst) { emscripten_glBlendFunc(src, dst); }
-void WebGLBackend::line_width(float w) { emscripten_glLineWidth(w); }
+void WebGLBackend::depth_func(unsigned func) {
+    submit();
+    emscripten_glDepthFunc(func);
+}
+void WebGLBackend::depth_mask(bool on) {
+    submit();
+    emscripten_glDepthMask(on);
+}
+void WebGLBackend::cull_face(unsigned face) {
+    submit();
+    emscripten_glCullFace(face);
+}
+void WebGLBackend::front_face(unsigned dir) {
+    submit();
+    emscripten_glFrontFace(dir);
+}
+void WebGLBackend::blend_func(unsigned src, unsigned dst) {
+    submit();
+    emscripten_glBlendFunc(src, dst);
+}
+void WebGLBackend::line_width(float w) {
+    submit();
+    emscripten_glLineWidth(w);
+}
 
 unsigned WebGLBackend::create_texture() {
+    submit();
     GLuint id = 0;
     emscripten_glGenTextures(1, &id);
     return id;
 }
 
 void WebGLBackend::delete_texture(unsigned id) {
+    submit();
     if (bound_texture_ == id) bound_texture_ = 0;
     emscripten_glDeleteTextures(1, &id);
 }
 
 void WebGLBackend::upload_texture(unsigned id, int level, int width, int height, const unsigned char* rgba) {
+    submit();
     emscripten_glBindTexture(GL_TEXTURE_2D, id);
     bound_texture_ = id;
     emscripten_glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
@@ -423,6 +470,7 @@ void WebGLBackend::upload_texture(unsigned id, int level, int width, int height,
 
 void WebGLBackend::texture_params(unsigned id, unsigned min_filter, unsigned mag_filter, unsigned wrap_s,
                                   unsigned wrap_t) {
+    submit();
     emscripten_glBindTexture(GL_TEXTURE_2D, id);
     bound_texture_ = id;
     // WebGL has no GL_CLAMP (border colour); edge clamping is its nearest.
@@ -434,11 +482,13 @@ void WebGLBackend::texture_params(unsigned id, unsigned min_filter, unsigned mag
 }
 
 int WebGLBackend::max_texture_size() {
+    submit();
     GLint v = 0;
     emscripten_glGetIntegerv(GL_MAX_TEXTURE_SIZE, &v);
     return v;
 }
 
-void WebGLBackend::finish() { emscripten_glFinish(); }
+void WebGLBackend::finish() {
+    submit(); emscripten_glFinish(); }
 
 }  // namespace ff

@@ -4,6 +4,7 @@
 
 #include <map>
 #include <tuple>
+#include <vector>
 
 #include "backend.h"
 
@@ -35,6 +36,7 @@ public:
                         unsigned wrap_t) override;
     int max_texture_size() override;
     void finish() override;
+    void present() override { submit(); }
 
 private:
     struct Key {
@@ -58,8 +60,16 @@ private:
     Program& program_for(const DrawParams& p);
     void upload(const DrawParams& p);
     void use_buffer(unsigned buffer);
+    void submit();  // the held batches, before anything else reaches the device
     std::map<Key, Program> programs_;
-    std::map<unsigned, unsigned> index_buffers_;  // vertex buffer -> its indices
+    std::map<unsigned, unsigned> index_buffers_;
+    struct Pending {
+        Prim prim;
+        std::size_t first, count;
+        DrawParams params;
+    };
+    std::vector<Pending> pending_;
+    std::vector<Vertex> staged_;  // vertex buffer -> its indices
     unsigned current_program_ = 0, buffer_ = 0, current_buffer_ = 0, bound_texture_ = 0;
 };
 
