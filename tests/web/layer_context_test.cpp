@@ -4,6 +4,7 @@
 
 #include <GL/gl.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "context.h"
@@ -23,8 +24,12 @@ public:
     std::vector<Draw> draws;  // a static buffer's draw carries the buffer's vertices
     std::vector<std::vector<Vertex>> buffers;
     unsigned textures = 0;
-    void draw(Prim prim, const Vertex* v, std::size_t n, const DrawParams& p) override {
-        draws.push_back({prim, std::vector<Vertex>(v, v + n), p});
+    void draw(Prim prim, const Vertex* v, std::size_t n, const unsigned* indices, std::size_t index_count,
+              const DrawParams& p) override {
+        std::vector<Vertex> all;
+        for (std::size_t i = 0; i < index_count; ++i) all.push_back(v[indices[i]]);
+        EXPECT_TRUE(index_count == 0 || *std::max_element(indices, indices + index_count) < n);
+        draws.push_back({prim, all, p});
     }
     unsigned create_buffer(const Vertex* v, std::size_t n) override {
         buffers.emplace_back(v, v + n);

@@ -59,7 +59,9 @@ struct DrawParams {
 class Backend {
 public:
     virtual ~Backend() = default;
-    virtual void draw(Prim prim, const Vertex* v, std::size_t count, const DrawParams& params) = 0;
+    // Primitives of the vertices v named by indices, in order.
+    virtual void draw(Prim prim, const Vertex* v, std::size_t count, const unsigned* indices, std::size_t index_count,
+                      const DrawParams& params) = 0;
     // Static buffers, for display lists: uploaded once, drawn many times.
     virtual unsigned create_buffer(const Vertex* v, std::size_t count) = 0;
     // The same, drawn through indices: shared vertices are shaded once.

@@ -86,10 +86,7 @@ void Context::end() {
     }
     const Decomposed d = decompose(begin_mode_, int(primitive_.size()));
     if (d.order.empty()) return;
-    std::vector<Vertex> out;
-    out.reserve(d.order.size());
-    for (int i : d.order) out.push_back(primitive_[i]);
-    emit(d.prim, out.data(), out.size());
+    emit(d.prim, primitive_.data(), primitive_.size(), d.order);
 }
 
 void Context::list_vertex(float x, float y, float z) {
@@ -193,17 +190,21 @@ DrawParams Context::placed_params() {
     return p;
 }
 
-void Context::emit(Prim prim, const Vertex* v, std::size_t n) {
+void Context::emit(Prim prim, const Vertex* v, std::size_t n, const std::vector<int>& order) {
     if (prim != batch_prim_) flush();
     batch_prim_ = prim;
+    // Each vertex goes once; the primitives name it by index (a quad: 4 vertices, 6 indices).
+    const unsigned base = unsigned(batch_.size());
     batch_.insert(batch_.end(), v, v + n);
+    for (int i : order) batch_indices_.push_back(base + unsigned(i));
 }
 
 void Context::flush() {
     if (batch_.empty()) return;
-    backend_.draw(batch_prim_, batch_.data(), batch_.size(), params());
+    backend_.draw(batch_prim_, batch_.data(), batch_.size(), batch_indices_.data(), batch_indices_.size(), params());
     ++draws_;
     batch_.clear();
+    batch_indices_.clear();
 }
 
 void Context::present() {

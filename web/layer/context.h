@@ -122,7 +122,7 @@ private:
     MatrixStack& current();
     void matrix_changing();  // before the current matrix changes
     void matrix_changed();
-    void emit(Prim prim, const Vertex* v, std::size_t n);
+    void emit(Prim prim, const Vertex* v, std::size_t n, const std::vector<int>& order);
     DrawParams params() const;
     void state_changes() { flush(); }
     Texture* bound();
@@ -142,6 +142,7 @@ private:
 
     // the batch
     std::vector<Vertex> batch_;
+    std::vector<unsigned> batch_indices_;
     Prim batch_prim_ = Prim::triangles;
     std::size_t draws_ = 0;
 

@@ -210,6 +210,11 @@ int glutCreateWindow(const char* title) {
         std::exit(1);
     }
     emscripten_webgl_make_context_current(window.gl);
+    // A frame's batches are drawn from one buffer, past 65,535 vertices.
+    if (!emscripten_webgl_enable_extension(window.gl, "OES_element_index_uint")) {
+        std::fputs("glutCreateWindow: this browser's WebGL lacks 32-bit indices\n", stderr);
+        std::exit(1);
+    }
     window.backend = std::make_unique<ff::WebGLBackend>();
     window.context = std::make_unique<ff::Context>(*window.backend);
     glutSetWindowTitle(title);

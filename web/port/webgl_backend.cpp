@@ -230,6 +230,7 @@ WebGLBackend::Program& WebGLBackend::program_for(const DrawParams& p) {
 }
 
 WebGLBackend::WebGLBackend() {
+    emscripten_glGenBuffers(1, &index_stream_);
     emscripten_glGenBuffers(1, &buffer_);
     use_buffer(buffer_);
     for (GLuint a = 0; a < 4; ++a) emscripten_glEnableVertexAttribArray(a);
@@ -378,12 +379,15 @@ void WebGLBackend::delete_buffer(unsigned buffer) {
     }
 }
 
-void WebGLBackend::draw(Prim prim, const Vertex* v, std::size_t count, const DrawParams& params) {
+void WebGLBackend::draw(Prim prim, const Vertex* v, std::size_t count, const unsigned* indices,
+                        std::size_t index_count, const DrawParams& params) {
     // Held until something else reaches the device: each upload costs the
     // browser about a tenth of a millisecond however small, so the batches
     // go up together, in one buffer, and are drawn from it in order.
-    pending_.push_back({prim, staged_.size(), count, params});
+    const unsigned base = unsigned(staged_.size());
+    pending_.push_back({prim, staged_indices_.size(), index_count, params});
     staged_.insert(staged_.end(), v, v + count);
+    for (std::size_t i = 0; i < index_count; ++i) staged_indices_.push_back(base + indices[i]);
 }
 
 void WebGLBackend::submit() {
@@ -391,13 +395,19 @@ void WebGLBackend::submit() {
     use_buffer(buffer_);
     emscripten_glBufferData(GL_ARRAY_BUFFER, GLsizeiptr(staged_.size() * sizeof(Vertex)), staged_.data(),
                             GL_STREAM_DRAW);
+    emscripten_glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, index_stream_);
+    emscripten_glBufferData(GL_ELEMENT_ARRAY_BUFFER, GLsizeiptr(staged_indices_.size() * sizeof(unsigned)),
+                            staged_indices_.data(), GL_STREAM_DRAW);
     for (const Pending& d : pending_) {
         upload(d.params);
         use_buffer(buffer_);
-        emscripten_glDrawArrays(mode_of(d.prim), GLint(d.first), GLsizei(d.count));
+        emscripten_glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, index_stream_);
+        emscripten_glDrawElements(mode_of(d.prim), GLsizei(d.count), GL_UNSIGNED_INT,
+                                  reinterpret_cast<void*>(d.first * sizeof(unsigned)));
     }
     pending_.clear();
     staged_.clear();
+    staged_indices_.clear();
 }
 
 void WebGLBackend::clear(unsigned mask, const float color[4], float depth) {

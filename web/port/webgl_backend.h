@@ -13,7 +13,8 @@ namespace ff {
 class WebGLBackend : public Backend {
 public:
     WebGLBackend();  // needs the context current
-    void draw(Prim prim, const Vertex* v, std::size_t count, const DrawParams& params) override;
+    void draw(Prim prim, const Vertex* v, std::size_t count, const unsigned* indices, std::size_t index_count,
+              const DrawParams& params) override;
     unsigned create_buffer(const Vertex* v, std::size_t count) override;
     unsigned create_indexed_buffer(const Vertex* v, std::size_t count, const unsigned short* indices,
                                    std::size_t index_count) override;
@@ -69,7 +70,9 @@ private:
         DrawParams params;
     };
     std::vector<Pending> pending_;
-    std::vector<Vertex> staged_;  // vertex buffer -> its indices
+    std::vector<Vertex> staged_;
+    std::vector<unsigned> staged_indices_;
+    unsigned index_stream_ = 0;  // vertex buffer -> its indices
     unsigned current_program_ = 0, buffer_ = 0, current_buffer_ = 0, bound_texture_ = 0;
 };
 
