@@ -5,6 +5,7 @@
 #include <GL/gl.h>
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 #include "context.h"
@@ -15,8 +16,9 @@ using namespace ff;
 
 struct Draw {
     Prim prim;
-    std::vector<Vertex> vertices;
+    std::vector<Vertex> vertices;  // one per index: what the device draws
     DrawParams params;
+    std::size_t sent = 0;          // vertices actually sent
 };
 
 class Recorder : public Backend {
@@ -29,8 +31,10 @@ public:
         std::vector<Vertex> all;
         for (std::size_t i = 0; i < index_count; ++i) all.push_back(v[indices[i]]);
         EXPECT_TRUE(index_count == 0 || *std::max_element(indices, indices + index_count) < n);
-        draws.push_back({prim, all, p});
+        draws.push_back({prim, all, p, n});
     }
+    std::vector<unsigned char> last_upload;
+    int last_upload_width = 0;
     unsigned create_buffer(const Vertex* v, std::size_t n) override {
         buffers.emplace_back(v, v + n);
         return unsigned(buffers.size());
@@ -43,7 +47,7 @@ public:
     }
     void draw_buffer(Prim prim, unsigned buffer, std::size_t n, const DrawParams& p, const float*, const float*) override {
         EXPECT_EQ(buffers.at(buffer - 1).size(), n);
-        draws.push_back({prim, buffers.at(buffer - 1), p});
+        draws.push_back({prim, buffers.at(buffer - 1), p, n});
     }
     void delete_buffer(unsigned buffer) override { buffers.at(buffer - 1).clear(); }
     void clear(unsigned, const float*, float) override {}
@@ -57,7 +61,11 @@ public:
     void line_width(float) override {}
     unsigned create_texture() override { return ++textures; }
     void delete_texture(unsigned) override {}
-    void upload_texture(unsigned, int, int, int, const unsigned char*) override {}
+    void upload_texture(unsigned, int level, int width, int height, const unsigned char* rgba) override {
+        if (level != 0) return;
+        last_upload.assign(rgba, rgba + std::size_t(width) * height * 4);
+        last_upload_width = width;
+    }
     void texture_params(unsigned, unsigned, unsigned, unsigned, unsigned) override {}
     int max_texture_size() override { return 4096; }
     void finish() override {}
@@ -250,6 +258,108 @@ TEST_F(ContextTest, StaticShapeEndsTheBatchAndCarriesTheModelView) {
     // Shared corners went up once each, and the indices give back every triangle.
     EXPECT_EQ(device.draws[2].vertices.size(), 36u);
     EXPECT_FLOAT_EQ(device.draws[2].vertices[35].normal[2], -1);
+}
+
+TEST_F(ContextTest, QuadsSendFourVerticesAndStripsAndLoopsKeepTheirShape) {
+    quad();
+    gl.flush();
+    ASSERT_EQ(device.draws.size(), 1u);
+    EXPECT_EQ(device.draws[0].sent, 4u);  // six indices name them
+    EXPECT_EQ(device.draws[0].vertices.size(), 6u);
+    // The 0-2 diagonal: both triangles hold the first and the third corner.
+    EXPECT_FLOAT_EQ(device.draws[0].vertices[2].pos[1], 1);
+    EXPECT_FLOAT_EQ(device.draws[0].vertices[3].pos[0], 0);
+
+    gl.begin(GL_LINE_LOOP);
+    for (float x : {0.f, 1.f, 2.f}) gl.vertex(x, 0, 0);
+    gl.end();
+    gl.vertex(9, 9, 9);  // outside glBegin/glEnd: nothing
+    gl.begin(GL_LINES);
+    gl.begin(GL_LINES);  // nested: refused
+    EXPECT_EQ(gl.take_error(), unsigned(GL_INVALID_OPERATION));
+    gl.end();
+    gl.flush();
+    ASSERT_EQ(device.draws.size(), 2u);
+    EXPECT_EQ(device.draws[1].prim, Prim::lines);
+    ASSERT_EQ(device.draws[1].vertices.size(), 6u);
+    EXPECT_FLOAT_EQ(device.draws[1].vertices[4].pos[0], 2);  // the loop closes back to the start
+    EXPECT_FLOAT_EQ(device.draws[1].vertices[5].pos[0], 0);
+}
+
+TEST_F(ContextTest, TextureRowsFollowTheUnpackAlignment) {
+    unsigned name = 0;
+    gl.gen_textures(1, &name);
+    gl.bind_texture(name);
+    // Two RGB pixels a row take 6 bytes, padded to 8 under OpenGL's default alignment of 4.
+    const unsigned char rows[16] = {1, 2, 3, 4, 5, 6, 99, 99, 7, 8, 9, 10, 11, 12, 99, 99};
+    gl.tex_image(0, 2, 2, GL_RGB, rows);
+    const std::vector<unsigned char> want = {1, 2, 3, 255, 4, 5, 6, 255, 7, 8, 9, 255, 10, 11, 12, 255};
+    EXPECT_EQ(device.last_upload, want);
+    gl.pixel_store(GL_UNPACK_ALIGNMENT, 1);
+    const unsigned char tight[12] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
+    gl.tex_image(0, 2, 2, GL_RGB, tight);
+    EXPECT_EQ(device.last_upload, want);
+    // Luminance spreads to grey.
+    const unsigned char grey[4] = {50, 60, 70, 80};
+    gl.tex_image(0, 2, 2, GL_LUMINANCE, grey);
+    EXPECT_EQ(device.last_upload[4], 60);
+    EXPECT_EQ(device.last_upload[6], 60);
+    EXPECT_EQ(device.last_upload[7], 255);
+}
+
+TEST_F(ContextTest, ListsCompiledAloneLeaveTheCurrentStateAndNestAtCallTime) {
+    const unsigned inner = gl.gen_lists(2), outer = inner + 1;
+    gl.new_list(inner, GL_COMPILE);
+    gl.color(0, 0, 1, 1);
+    gl.begin(GL_TRIANGLES);
+    for (float x : {0.f, 1.f, 0.f}) gl.vertex(x, x, 0);
+    gl.end();
+    gl.end_list();
+    gl.begin(GL_TRIANGLES);  // the colour from before the list
+    for (float x : {0.f, 1.f, 0.f}) gl.vertex(x, 0, x);
+    gl.end();
+    gl.flush();
+    ASSERT_EQ(device.draws.size(), 1u);
+    EXPECT_FLOAT_EQ(device.draws[0].vertices[0].color[0], 1);
+    EXPECT_FLOAT_EQ(device.draws[0].vertices[0].color[2], 1);
+
+    gl.new_list(outer, GL_COMPILE_AND_EXECUTE);
+    gl.call_list(inner);
+    gl.end_list();
+    EXPECT_EQ(device.draws.size(), 2u);  // drawn while compiled
+    gl.call_list(outer);
+    ASSERT_EQ(device.draws.size(), 3u);
+    EXPECT_FLOAT_EQ(device.draws[2].vertices[0].color[0], 0);
+    EXPECT_EQ(device.buffers.size(), 1u);  // the inner list's triangle, kept once
+
+    gl.new_list(inner, GL_COMPILE);
+    gl.new_list(outer, GL_COMPILE);  // no list inside a list
+    EXPECT_EQ(gl.take_error(), unsigned(GL_INVALID_OPERATION));
+    gl.end_list();
+    gl.call_list(outer);  // now calls the emptied inner list: nothing drawn
+    EXPECT_EQ(device.draws.size(), 3u);
+}
+
+TEST_F(ContextTest, RationalPatchesAndOutlinedMeshesEvaluate) {
+    // A quarter circle as a rational quadratic in u (weights 1, 1/sqrt2, 1), straight along v.
+    const float w = std::sqrt(0.5f);
+    const float pts[3][2][4] = {{{1, 0, 0, 1}, {1, 0, 1, 1}},
+                                {{w, w, 0, w}, {w, w, w, w}},
+                                {{0, 1, 0, 1}, {0, 1, 1, 1}}};
+    gl.map2(GL_MAP2_VERTEX_4, 0, 1, 8, 3, 0, 1, 4, 2, &pts[0][0][0]);
+    gl.set_enabled(GL_MAP2_VERTEX_4, true);
+    gl.begin(GL_POINTS);
+    gl.eval_coord2(0.5f, 0.5f);
+    gl.end();
+    gl.map_grid2(2, 0, 1, 1, 0, 1);
+    gl.eval_mesh2(GL_LINE, 0, 2, 0, 1);
+    gl.flush();
+    ASSERT_EQ(device.draws.size(), 2u);
+    const Vertex& mid = device.draws[0].vertices.at(0);
+    EXPECT_NEAR(std::hypot(mid.pos[0], mid.pos[1]), 1, 1e-5);  // on the circle, not its chord
+    EXPECT_NEAR(mid.pos[2], 0.5, 1e-6);
+    // Two rows of two segments along u, three columns of one along v.
+    EXPECT_EQ(device.draws[1].vertices.size(), 2u * (2 * 2 + 3 * 1));
 }
 
 TEST_F(ContextTest, MatrixStackErrorsAreReportedOnce) {

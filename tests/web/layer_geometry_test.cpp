@@ -107,6 +107,18 @@ TEST(Shapes, SphereLiesOnItsRadiusWithRadialNormalsAndClosesAtThePoles) {
     EXPECT_EQ(s.vertices(), 3u * (2 * 10 + 2 * 10 * 6));
 }
 
+TEST(Shapes, WireSphereRunsPoleToPoleAndRoundEachRing) {
+    const int slices = 6, stacks = 4;
+    const Mesh w = wire_sphere(1, slices, stacks);
+    EXPECT_EQ(w.kind, Mesh::Kind::lines);
+    // Each slice: stacks segments from pole to pole; each of the stacks - 1 rings: slices segments.
+    ASSERT_EQ(w.vertices(), 2u * (slices * stacks + (stacks - 1) * slices));
+    EXPECT_FLOAT_EQ(w.pos[2], 1);  // the first line leaves the top pole
+    // The first ring sits a quarter turn down from the pole: z = cos(45 degrees).
+    const std::size_t ring = 2 * slices * stacks;
+    for (std::size_t v = ring; v < ring + 2 * slices; ++v) EXPECT_NEAR(w.pos[3 * v + 2], std::sqrt(0.5), 1e-6);
+}
+
 TEST(Shapes, ConeSideNormalsAreSquareToTheSlantAndTheBaseFacesDown) {
     const float base = 0.35f, height = 1;
     const Mesh c = solid_cone(base, height, 12, 2);
@@ -154,6 +166,15 @@ TEST(Shapes, TeapotStandsUpCentredOnItsHeightAndHalvedToItsSize) {
     EXPECT_LT(hi[0], 1.7625);
     EXPECT_NEAR(lo[2], -hi[2], 1e-4);  // the mirrored copies keep it symmetric
     EXPECT_EQ(pot.tex.size(), pot.vertices() * 2);
+    for (std::size_t v = 0; v < pot.vertices(); ++v) {
+        const float* n = &pot.normal[3 * v];
+        ASSERT_NEAR(dot(n, n), 1, 1e-4) << "vertex " << v;
+    }
+    // The lid's knob faces straight up at its top.
+    bool knob_up = false;
+    for (std::size_t v = 0; v < pot.vertices(); ++v)
+        if (std::fabs(pot.pos[3 * v + 1] - hi[1]) < 1e-5) knob_up = knob_up || pot.normal[3 * v + 1] == 1;
+    EXPECT_TRUE(knob_up);
 }
 
 TEST(Evaluator, PatchMeetsItsCornersAndReproducesEvenlySpacedLines) {
