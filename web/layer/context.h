@@ -124,7 +124,6 @@ private:
     void matrix_changed();
     void emit(Prim prim, const Vertex* v, std::size_t n, const std::vector<int>& order);
     DrawParams params() const;
-    void state_changes() { flush(); }
     Texture* bound();
     void eval_point(float u, float v);
 
