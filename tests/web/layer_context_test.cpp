@@ -243,21 +243,30 @@ TEST_F(ContextTest, DisplayListKeepsGeometryOnceAndReplaysItsStateUnderTheCaller
     EXPECT_EQ(device.draws.size(), 2u);
 }
 
-TEST_F(ContextTest, StaticShapeEndsTheBatchAndCarriesTheModelView) {
+TEST_F(ContextTest, LargeShapesGoUpOnceAndSmallOnesJoinTheBatch) {
+    static const Mesh moon = solid_sphere(1, 50, 50);
     static const Mesh cube = solid_cube(1);
     quad();
     gl.mult_matrix(scaling(2, 2, 2));
+    gl.draw_shape(moon);
+    gl.draw_shape(moon);
     gl.draw_shape(cube);
     gl.draw_shape(cube);
     gl.flush();
-    ASSERT_EQ(device.draws.size(), 3u);
+    ASSERT_EQ(device.draws.size(), 4u);
     EXPECT_EQ(device.buffers.size(), 1u);
     EXPECT_EQ(device.draws[0].vertices.size(), 6u);  // the quad went first, in order
     EXPECT_FLOAT_EQ(device.draws[2].params.modelview[0], 2);
     EXPECT_FLOAT_EQ(device.draws[2].params.normal_matrix[0], 0.5f);
-    // Shared corners went up once each, and the indices give back every triangle.
-    EXPECT_EQ(device.draws[2].vertices.size(), 36u);
-    EXPECT_FLOAT_EQ(device.draws[2].vertices[35].normal[2], -1);
+    // The sphere's shared vertices went up once each; the indices give back every triangle.
+    EXPECT_EQ(device.draws[2].vertices.size(), moon.vertices());
+    // The two cubes: 24 distinct corners each, moved to eye space, 36 indices each.
+    const Draw& cubes = device.draws[3];
+    EXPECT_EQ(cubes.sent, 48u);
+    ASSERT_EQ(cubes.vertices.size(), 72u);
+    EXPECT_FLOAT_EQ(cubes.vertices[0].pos[0], 1);
+    EXPECT_FLOAT_EQ(cubes.vertices[0].normal[2], 0.5f);  // the scale's inverse transpose
+    EXPECT_FLOAT_EQ(cubes.params.modelview[0], 1);
 }
 
 TEST_F(ContextTest, QuadsSendFourVerticesAndStripsAndLoopsKeepTheirShape) {

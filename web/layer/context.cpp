@@ -146,12 +146,10 @@ void Context::draw_mesh(const Mesh& mesh) {
 
 void Context::draw_shape(const Mesh& mesh) {
     if (compiling() || in_begin_) return draw_mesh(mesh);
-    unsigned& buffer = shape_buffers_[&mesh];
-    if (!buffer) {
+    Shape& shape = shapes_[&mesh];
+    if (shape.indices.empty()) {
         // Shapes repeat each vertex in several triangles: keep one of each and index them.
-        std::vector<Vertex> unique;
-        std::vector<unsigned short> indices;
-        std::map<std::array<float, 8>, unsigned short> seen;
+        std::map<std::array<float, 8>, unsigned> seen;
         for (std::size_t i = 0; i < mesh.vertices(); ++i) {
             Vertex x{};
             std::copy(&mesh.pos[3 * i], &mesh.pos[3 * i] + 3, x.pos);
@@ -161,21 +159,42 @@ void Context::draw_shape(const Mesh& mesh) {
             x.tex[1] = mesh.tex.empty() ? 0 : mesh.tex[2 * i + 1];
             const std::array<float, 8> key = {x.pos[0], x.pos[1], x.pos[2], x.normal[0],
                                               x.normal[1], x.normal[2], x.tex[0], x.tex[1]};
-            auto [it, fresh] = seen.emplace(key, static_cast<unsigned short>(unique.size()));
-            if (fresh) unique.push_back(x);
-            indices.push_back(it->second);
+            auto [it, fresh] = seen.emplace(key, unsigned(shape.unique.size()));
+            if (fresh) shape.unique.push_back(x);
+            shape.indices.push_back(int(it->second));
         }
-        if (unique.size() <= 0xFFFF) {
-            buffer = backend_.create_indexed_buffer(unique.data(), unique.size(), indices.data(), indices.size());
+    }
+    const Prim prim = mesh.kind == Mesh::Kind::lines ? Prim::lines : Prim::triangles;
+    if (shape.unique.size() <= kSmallShape) {
+        // Small shapes join the batch, moved here: a draw of their own costs more than their vertices.
+        const float saved_normal[3] = {normal_[0], normal_[1], normal_[2]};
+        const float saved_tex[2] = {tex_[0], tex_[1]};
+        primitive_.clear();
+        in_begin_ = true;
+        for (const Vertex& u : shape.unique) {
+            normal(u.normal[0], u.normal[1], u.normal[2]);
+            if (!mesh.tex.empty()) tex_coord(u.tex[0], u.tex[1]);
+            vertex(u.pos[0], u.pos[1], u.pos[2]);
+        }
+        in_begin_ = false;
+        emit(prim, primitive_.data(), primitive_.size(), shape.indices);
+        normal(saved_normal[0], saved_normal[1], saved_normal[2]);
+        tex_coord(saved_tex[0], saved_tex[1]);
+        return;
+    }
+    if (!shape.buffer) {
+        if (shape.unique.size() <= 0xFFFF) {
+            const std::vector<unsigned short> indices(shape.indices.begin(), shape.indices.end());
+            shape.buffer = backend_.create_indexed_buffer(shape.unique.data(), shape.unique.size(), indices.data(),
+                                                          indices.size());
         } else {
             std::vector<Vertex> all;
-            for (unsigned short i : indices) all.push_back(unique[i]);
-            buffer = backend_.create_buffer(all.data(), all.size());
+            for (int i : shape.indices) all.push_back(shape.unique[i]);
+            shape.buffer = backend_.create_buffer(all.data(), all.size());
         }
     }
     flush();
-    const Prim prim = mesh.kind == Mesh::Kind::lines ? Prim::lines : Prim::triangles;
-    backend_.draw_buffer(prim, buffer, mesh.vertices(), placed_params(), color_, mesh.tex.empty() ? tex_ : nullptr);
+    backend_.draw_buffer(prim, shape.buffer, mesh.vertices(), placed_params(), color_, mesh.tex.empty() ? tex_ : nullptr);
     ++draws_;
 }
 

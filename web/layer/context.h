@@ -185,7 +185,13 @@ private:
     void list_vertex(float x, float y, float z);
     void run_list(unsigned name);
     DrawParams placed_params();  // with the current model-view, for static buffers
-    std::map<const Mesh*, unsigned> shape_buffers_;
+    struct Shape {
+        std::vector<Vertex> unique;  // each distinct vertex once, in its own space
+        std::vector<int> indices;
+        unsigned buffer = 0;  // on the device, for the larger ones
+    };
+    static constexpr std::size_t kSmallShape = 300;  // distinct vertices: a snowflake, a cube
+    std::map<const Mesh*, Shape> shapes_;
     int list_depth_ = 0;
     float saved_attributes_[9] = {};  // normal, colour, texture coordinate before a list compiled alone
     std::map<unsigned, std::vector<ListOp>> lists_;
