@@ -10,6 +10,7 @@
 #include "evaluator.h"
 #include "mat4.h"
 #include "mipmap.h"
+#include "quadrics.h"
 #include "shapes.h"
 
 namespace {
@@ -175,6 +176,48 @@ TEST(Shapes, TeapotStandsUpCentredOnItsHeightAndHalvedToItsSize) {
     for (std::size_t v = 0; v < pot.vertices(); ++v)
         if (std::fabs(pot.pos[3 * v + 1] - hi[1]) < 1e-5) knob_up = knob_up || pot.normal[3 * v + 1] == 1;
     EXPECT_TRUE(knob_up);
+}
+
+TEST(Quadrics, SphereStripsLieOnTheSphereWithCapsOnlyWhenUntextured) {
+    const std::vector<Strip> plain = sphere(2, 8, 4, false), textured = sphere(2, 8, 4, true);
+    // Untextured: a fan at each pole and quad strips between; textured: a strip for every stack.
+    ASSERT_EQ(plain.size(), 4u);
+    EXPECT_EQ(plain.front().mode, unsigned(GL_TRIANGLE_FAN));
+    EXPECT_EQ(plain.front().pos[2], 2);
+    EXPECT_EQ(plain.back().pos[2], -2);
+    ASSERT_EQ(textured.size(), 4u);
+    for (const Strip& s : textured) {
+        EXPECT_EQ(s.mode, unsigned(GL_QUAD_STRIP));
+        for (std::size_t v = 0; v < s.pos.size() / 3; ++v) {
+            const float* p = &s.pos[3 * v];
+            EXPECT_NEAR(std::sqrt(dot(p, p)), 2, 1e-5);
+            for (int k = 0; k < 3; ++k) EXPECT_NEAR(s.normal[3 * v + k] * 2, p[k], 1e-5);
+        }
+    }
+    // The texture wraps once round (s from 1 down to 0) and once pole to pole (t from 1 at +z to 0).
+    EXPECT_FLOAT_EQ(textured[0].tex[0], 1);
+    EXPECT_FLOAT_EQ(textured[0].tex[1], 0.75f);
+    EXPECT_FLOAT_EQ(textured[0].tex[3], 1);
+    EXPECT_FLOAT_EQ(textured[0].tex.end()[-2], 0);
+    // x takes the sine: a quarter turn round, on the equator, lies on +x.
+    EXPECT_NEAR(textured[1].pos[3 * 4], 2, 1e-5);
+    EXPECT_NEAR(textured[1].pos[3 * 4 + 1], 0, 1e-5);
+}
+
+TEST(Quadrics, CylinderNarrowsFromBaseToTopWithSlantedNormals) {
+    const std::vector<Strip> c = cylinder(1, 0.5, 2, 4, 2);
+    ASSERT_EQ(c.size(), 2u);
+    const Strip& lower = c[0];
+    ASSERT_EQ(lower.pos.size() / 3, 10u);  // (slices + 1) pairs
+    EXPECT_FLOAT_EQ(lower.pos[1], 1);      // the first vertex on the base, at +y
+    EXPECT_FLOAT_EQ(lower.pos[5], 1);      // its partner a stack up
+    EXPECT_FLOAT_EQ(lower.pos[4], 0.75f);  // radius halfway between 1 and 0.5
+    // The normal leans up by the slope: (height, delta) over their length.
+    const float len = std::sqrt(4.f + 0.25f);
+    EXPECT_NEAR(lower.normal[1], 2 / len, 1e-6);
+    EXPECT_NEAR(lower.normal[2], 0.5f / len, 1e-6);
+    EXPECT_FALSE(cylinder(1, 0.5, 0, 4, 1).empty());  // a flat ring still has a side
+    EXPECT_TRUE(cylinder(1, 1, 0, 4, 1).empty());     // no side at all: GLU refuses it
 }
 
 TEST(Evaluator, PatchMeetsItsCornersAndReproducesEvenlySpacedLines) {

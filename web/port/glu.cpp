@@ -5,9 +5,47 @@
 
 #include "context.h"
 #include "mipmap.h"
+#include "quadrics.h"
 #include "port.h"
 
+// Only smooth normals, filled and facing out: what the programs ask of quadrics.
+struct GLUquadric {
+    bool textured = false;
+};
+
+namespace {
+
+// Through the immediate-mode entry points, so display lists keep them.
+void draw_strips(const std::vector<ff::Strip>& strips, bool textured) {
+    for (const ff::Strip& s : strips) {
+        glBegin(s.mode);
+        for (std::size_t v = 0; v < s.pos.size() / 3; ++v) {
+            glNormal3fv(&s.normal[3 * v]);
+            if (textured) glTexCoord2fv(&s.tex[2 * v]);
+            glVertex3fv(&s.pos[3 * v]);
+        }
+        glEnd();
+    }
+}
+
+}  // namespace
+
 extern "C" {
+
+GLUquadric* gluNewQuadric(void) { return new GLUquadric; }
+void gluDeleteQuadric(GLUquadric* quad) { delete quad; }
+void gluQuadricTexture(GLUquadric* quad, GLboolean texture) {
+    if (quad) quad->textured = texture != 0;
+}
+void gluQuadricNormals(GLUquadric*, GLenum) {}
+
+void gluSphere(GLUquadric* quad, GLdouble radius, GLint slices, GLint stacks) {
+    if (quad) draw_strips(ff::sphere(radius, slices, stacks, quad->textured), quad->textured);
+}
+
+void gluCylinder(GLUquadric* quad, GLdouble base, GLdouble top, GLdouble height, GLint slices, GLint stacks) {
+    if (quad) draw_strips(ff::cylinder(base, top, height, slices, stacks), quad->textured);
+}
 
 // Through glMultMatrixf, so a display list being compiled keeps them.
 void gluPerspective(GLdouble fovy, GLdouble aspect, GLdouble n, GLdouble f) {
