@@ -12,19 +12,20 @@ native=$root/build-web-native
 programs=(building_tour snow_room bezier_lights glew_probe)
 action=${1:-build}
 
+# The desktop build's packages, as the other scripts install them.
+source "$root/scripts/setup.sh"
+
 install_missing() {
+    setup_packages run
     local missing=() entry
     # A command, and the package that brings it when it is missing.
-    for entry in emcc:emscripten chromium:chromium node:nodejs npm:npm Xvfb:xvfb xdotool:xdotool \
-                 import:imagemagick cmake:cmake g++:g++ pkg-config:pkg-config; do
+    for entry in emcc:emscripten chromium:chromium node:nodejs npm:npm Xvfb:xvfb xdotool:xdotool import:imagemagick; do
         command -v "${entry%%:*}" >/dev/null || missing+=("${entry#*:}")
-    done
-    for p in libglu1-mesa-dev freeglut3-dev libglew-dev libstb-dev libgtest-dev; do
-        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")
     done
     if [ ${#missing[@]} -gt 0 ]; then
         echo "== installing ${missing[*]}"
-        apt-get install -y --no-install-recommends "${missing[@]}"
+        as_root apt-get update -qq
+        as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
     fi
     if [ ! -d "$root/tests/web/node_modules/puppeteer-core" ]; then
         echo "== installing the browser driver (npm ci in tests/web)"
