@@ -16,6 +16,7 @@ export function startXvfb() {
 
 export function stopXvfb(x) {
   execFileSync(path.join(root, 'scripts/xvfb.sh'), ['stop', x.dir], { stdio: 'ignore' });
+  fs.rmSync(x.dir, { recursive: true, force: true });
 }
 
 const sleep = (ms) => new Promise((r) => setTimeout(r, ms));
