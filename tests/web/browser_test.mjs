@@ -97,6 +97,38 @@ compareScene('snow_room', '>>RIVO', [['p', 1], ['v', 1], ['x', 1], ['Y', 1], ['z
 // Its window title is its argv[0], as the harness starts it.
 compareScene('bezier_lights', './bezier_lights', []);
 
+// The layer's lighting equation, tile by tile, against colours worked out by
+// hand from OpenGL's definitions (tests/web/lighting_probe.cpp).
+describe('lighting equation', () => {
+  test('each tile shows the colour worked out by hand, within 2/255', async () => {
+    const page = await browser.newPage();
+    await page.goto(`${base}/cmake/probe/index.html`);
+    await page.waitForFunction(() => window.probe.lines.includes('drawn'), { timeout: kTimeoutMs });
+    const lines = await page.evaluate(() => window.probe.lines);
+    const shot = await canvasShot(page);
+    await page.close();
+    const tiles = lines.filter((l) => l.startsWith('tile '));
+    assert.ok(tiles.length >= 6, `only ${tiles.length} tiles reported`);
+    const wrong = [];
+    for (const line of tiles) {
+      const [, x, y, r, g, b, ...name] = line.split(' ');
+      const want = [r, g, b].map((v) => Math.round(Number(v) * 255));
+      // A block around the centre, every pixel of it, not one lucky pixel.
+      for (let dy = -8; dy <= 8; dy++) {
+        for (let dx = -8; dx <= 8; dx++) {
+          const i = ((Number(y) + dy) * shot.width + Number(x) + dx) * 4;
+          const got = [shot.data[i], shot.data[i + 1], shot.data[i + 2]];
+          if (got.some((v, c) => Math.abs(v - want[c]) > 2)) {
+            wrong.push(`${name.join(' ')}: got ${got}, want ${want}`);
+            dy = dx = 9;
+          }
+        }
+      }
+    }
+    assert.deepEqual(wrong, []);
+  });
+});
+
 describe('glew_probe', () => {
   test('says what the browser context supports, and ends', async () => {
     const page = await openScene(browser, base, 'glew_probe');
