@@ -101,31 +101,20 @@ TEST_F(BuildingTourWindow, EscEndsWithStatusZero) {
 }
 
 TEST(BuildingTourStart, MissingImageEndsWithStatusOneAndNamesTheFile) {
-    const fs::path dir = fs::temp_directory_path() / "building_tour_missing";
-    fs::remove_all(dir);
-    fs::create_directories(dir);
-    fs::copy(e2e::program_dir("building_tour") + "/texture", dir / "texture", fs::copy_options::recursive);
-    fs::remove(dir / "texture" / "vidro.bmp");
-
-    App app("building_tour", {}, "", {"BUILDING_TOUR_DATA_DIR=" + dir.string()});
+    e2e::DataCopy data("building_tour");
+    fs::remove(data.path("texture/vidro.bmp"));
+    App app("building_tour", {}, "", {data.variable()});
     EXPECT_EQ(app.wait_exit(), 1);
-    EXPECT_EQ(app.err(),
-              "building_tour: cannot load texture \"" + (dir / "texture/vidro.bmp").string() + "\": no such file\n");
-    fs::remove_all(dir);
+    EXPECT_EQ(app.err(), "building_tour: cannot load texture \"" + data.path("texture/vidro.bmp") + "\": no such file\n");
 }
 
 TEST(BuildingTourStart, DamagedImageEndsWithStatusOneAndTheReason) {
-    const fs::path dir = fs::temp_directory_path() / "building_tour_damaged";
-    fs::remove_all(dir);
-    fs::create_directories(dir);
-    fs::copy(e2e::program_dir("building_tour") + "/texture", dir / "texture", fs::copy_options::recursive);
-    fs::resize_file(dir / "texture" / "muro2.bmp", 100);
-
-    App app("building_tour", {}, "", {"BUILDING_TOUR_DATA_DIR=" + dir.string()});
+    e2e::DataCopy data("building_tour");
+    fs::resize_file(data.path("texture/muro2.bmp"), 100);
+    App app("building_tour", {}, "", {data.variable()});
     EXPECT_EQ(app.wait_exit(), 1);
-    const std::string named = "building_tour: cannot load texture \"" + (dir / "texture/muro2.bmp").string() + "\": ";
+    const std::string named = "building_tour: cannot load texture \"" + data.path("texture/muro2.bmp") + "\": ";
     EXPECT_EQ(app.err().rfind(named, 0), 0u) << app.err();
-    fs::remove_all(dir);
 }
 
 }  // namespace

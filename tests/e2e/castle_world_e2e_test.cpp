@@ -102,35 +102,28 @@ TEST_F(CastleWindow, EscEndsOnReleaseWithStatusZero) {
 }
 
 TEST(CastleStartUp, MissingImageEndsWithStatusOneNamingIt) {
-    const fs::path dir = fs::temp_directory_path() / ("castle_world_e2e_" + std::to_string(getpid()));
-    fs::create_directories(dir);
-    for (const char* file : castle_world::kTextureFiles)
-        if (std::string(file) != "mountain.bmp") fs::copy_file(fs::path(e2e::program_dir("castle_world")) / file, dir / file, fs::copy_options::overwrite_existing);
-    App app("castle_world", {}, "", {"CASTLE_WORLD_DATA_DIR=" + dir.string()});
+    e2e::DataCopy data("castle_world");
+    fs::remove(data.path("mountain.bmp"));
+    App app("castle_world", {}, "", {data.variable()});
     EXPECT_EQ(app.wait_exit(), 1);
-    EXPECT_NE(app.err().find("mountain.bmp"), std::string::npos) << app.err();
+    EXPECT_NE(app.err().find(data.path("mountain.bmp")), std::string::npos) << app.err();
     EXPECT_EQ(app.err().find("music"), std::string::npos) << app.err();  // no sound was opened
-    fs::remove_all(dir);
 }
 
 // A named pipe in place of the tune once hung start-up in a black window: now
 // one warning, and the scene runs.
 TEST(CastleStartUp, TuneThatIsAPipeGivesOneWarningAndTheSceneRuns) {
-    const fs::path dir = fs::temp_directory_path() / ("castle_world_pipe_" + std::to_string(getpid()));
-    fs::remove_all(dir);
-    fs::create_directories(dir);
-    for (const char* file : castle_world::kTextureFiles)
-        fs::create_symlink(fs::path(e2e::program_dir("castle_world")) / file, dir / file);
-    ASSERT_EQ(mkfifo((dir / castle_world::kMusicFile).c_str(), 0600), 0);
+    e2e::DataCopy data("castle_world");
+    const std::string tune = data.path(castle_world::kMusicFile);
+    fs::remove(tune);
+    ASSERT_EQ(mkfifo(tune.c_str(), 0600), 0);
 
-    App app("castle_world", {}, "", {"CASTLE_WORLD_DATA_DIR=" + dir.string(), "SDL_AUDIODRIVER=dummy"});
+    App app("castle_world", {}, "", {data.variable(), "SDL_AUDIODRIVER=dummy"});
     ASSERT_FALSE(app.wait_for_window(kTitle).empty()) << app.err();
     EXPECT_GT(app.first_picture().distinct_colors(), 200);
-    EXPECT_EQ(app.err(), "castle_world: no music: " + (dir / castle_world::kMusicFile).string() +
-                             ": not a regular file\n");
+    EXPECT_EQ(app.err(), "castle_world: no music: " + tune + ": not a regular file\n");
     app.key("Escape");
     EXPECT_EQ(app.wait_exit(), 0);
-    fs::remove_all(dir);
 }
 
 // --- the fast path against the plain one -----------------------------------------

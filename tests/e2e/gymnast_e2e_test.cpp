@@ -150,16 +150,11 @@ TEST_F(GymnastWindow, EscEndsWithStatusZero) {
 }
 
 TEST(GymnastStart, MissingImageEndsWithStatusOneAndNamesTheFile) {
-    const fs::path dir = fs::temp_directory_path() / "gymnast_missing";
-    fs::remove_all(dir);
-    fs::create_directories(dir);
-    fs::copy(e2e::program_dir("gymnast") + "/images", dir / "images", fs::copy_options::recursive);
-    fs::remove(dir / "images" / "ceu.bmp");
-
-    App app("gymnast", {}, "", {"GYMNAST_DATA_DIR=" + dir.string()});
+    e2e::DataCopy data("gymnast");
+    fs::remove(data.path("images/ceu.bmp"));
+    App app("gymnast", {}, "", {data.variable()});
     EXPECT_EQ(app.wait_exit(), 1);
-    EXPECT_EQ(app.err(), "gymnast: cannot load texture \"" + (dir / "images/ceu.bmp").string() + "\": no such file\n");
-    fs::remove_all(dir);
+    EXPECT_EQ(app.err(), "gymnast: cannot load texture \"" + data.path("images/ceu.bmp") + "\": no such file\n");
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -144,6 +145,25 @@ bool Image::save_png(const std::string& path) const {
     std::remove(ppm.c_str());
     return ok;
 }
+
+DataCopy::DataCopy(const std::string& program) {
+    namespace fs = std::filesystem;
+    folder_ = (fs::temp_directory_path() / (program + "_data_" + std::to_string(getpid()))).string();
+    fs::remove_all(folder_);
+    const fs::path from = program_dir(program);
+    for (const fs::directory_entry& entry : fs::recursive_directory_iterator(from)) {
+        const std::string extension = entry.path().extension().string();
+        if (!entry.is_regular_file() || (extension != ".bmp" && extension != ".mp3")) continue;
+        const fs::path to = fs::path(folder_) / fs::relative(entry.path(), from);
+        fs::create_directories(to.parent_path());
+        fs::copy_file(entry.path(), to);
+    }
+    std::string name;
+    for (char c : program) name += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    variable_ = name + "_DATA_DIR=" + folder_;
+}
+
+DataCopy::~DataCopy() { std::filesystem::remove_all(folder_); }
 
 std::string program_dir(const std::string& program) { return std::string(SCENES_BUILD_DIR) + "/" + program; }
 

@@ -138,6 +138,25 @@ private:
     std::string title_;
 };
 
+// A scratch copy of a program's data (every image and tune of its build
+// folder, in their subfolders), to take a file from or damage; the program
+// is pointed at it through its data variable. Removed at the end.
+class DataCopy {
+public:
+    explicit DataCopy(const std::string& program);
+    ~DataCopy();
+    DataCopy(const DataCopy&) = delete;
+    DataCopy& operator=(const DataCopy&) = delete;
+
+    std::string path(const std::string& name) const { return folder_ + "/" + name; }
+    // "CASTLE_WORLD_DATA_DIR=<the copy>", for App's environment.
+    std::string variable() const { return variable_; }
+
+private:
+    std::string folder_;
+    std::string variable_;
+};
+
 // Runs a shell command and returns its standard output.
 std::string run(const std::string& command);
 void sleep_for(Seconds s);
