@@ -1,6 +1,6 @@
 // Each scene's unpaced frame time in headless Chromium (WebGL on SwiftShader):
 // frames drawn back to back, each waited for by reading a pixel back.
-//   node frame_time.mjs SITE_DIR [FRAMES]
+//   [SCENES=a,b] node frame_time.mjs SITE_DIR [FRAMES]
 import path from 'node:path';
 import { canvasShot, distinctColors, launchBrowser, openScene, serveSite } from './browser.mjs';
 
@@ -9,7 +9,7 @@ const frames = Number(process.argv[3] || 200);
 const server = await serveSite(site);
 const browser = await launchBrowser();
 try {
-  for (const name of ['building_tour', 'snow_room', 'bezier_lights']) {
+  for (const name of (process.env.SCENES || 'building_tour,snow_room,bezier_lights').split(',')) {
     const page = await openScene(browser, `http://127.0.0.1:${server.address().port}`, name);
     while (distinctColors(await canvasShot(page), 20) <= 10);
     await page.evaluate(() => Module._web_frame_time(10, 1));  // warm up

@@ -384,27 +384,69 @@ void WebGLBackend::draw(Prim prim, const Vertex* v, std::size_t count, const uns
     // Held until something else reaches the device: each upload costs the
     // browser about a tenth of a millisecond however small, so the batches
     // go up together, in one buffer, and are drawn from it in order.
-    const unsigned base = unsigned(staged_.size());
-    pending_.push_back({prim, staged_indices_.size(), index_count, params});
-    staged_.insert(staged_.end(), v, v + count);
-    for (std::size_t i = 0; i < index_count; ++i) staged_indices_.push_back(base + indices[i]);
+    // The upload's size is most of the page's time in a large frame, so an
+    // attribute goes up only when the draw's program reads it and it differs
+    // between vertices; otherwise one constant value stands for it.
+    Pending d{prim, staged_indices_.size(), index_count, params, staged_.size() * sizeof(float), {-1, -1, -1}, {}};
+    const Key k = key_of(params);
+    const bool read[3] = {k.lighting != 0, !k.lighting || k.color_material != 0, k.texture != 0};
+    for (std::size_t i = 0; i < count; ++i) staged_.insert(staged_.end(), v[i].pos, v[i].pos + 3);
+    auto stage = [&](int a, std::size_t offset, std::size_t size) {
+        const auto field = [&](std::size_t i) { return reinterpret_cast<const char*>(&v[i]) + offset; };
+        std::memcpy(d.constants[a], field(0), size);
+        bool varies = false;
+        for (std::size_t i = 1; i < count && !varies; ++i) varies = std::memcmp(field(i), field(0), size) != 0;
+        if (!read[a] || !varies) return;
+        d.arrays[a] = long(staged_.size() * sizeof(float));
+        for (std::size_t i = 0; i < count; ++i) {
+            const float* f = reinterpret_cast<const float*>(field(i));
+            staged_.insert(staged_.end(), f, f + size / sizeof(float));
+        }
+    };
+    if (count > 0) {
+        stage(0, offsetof(Vertex, normal), sizeof v->normal);
+        stage(1, offsetof(Vertex, color), sizeof v->color);
+        stage(2, offsetof(Vertex, tex), sizeof v->tex);
+    }
+    pending_.push_back(d);
+    staged_indices_.insert(staged_indices_.end(), indices, indices + index_count);
 }
 
 void WebGLBackend::submit() {
     if (pending_.empty()) return;
-    use_buffer(buffer_);
-    emscripten_glBufferData(GL_ARRAY_BUFFER, GLsizeiptr(staged_.size() * sizeof(Vertex)), staged_.data(),
+    emscripten_glBindBuffer(GL_ARRAY_BUFFER, buffer_);
+    emscripten_glBufferData(GL_ARRAY_BUFFER, GLsizeiptr(staged_.size() * sizeof(float)), staged_.data(),
                             GL_STREAM_DRAW);
     emscripten_glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, index_stream_);
     emscripten_glBufferData(GL_ELEMENT_ARRAY_BUFFER, GLsizeiptr(staged_indices_.size() * sizeof(unsigned)),
                             staged_indices_.data(), GL_STREAM_DRAW);
+    bool on[3] = {true, true, true};
     for (const Pending& d : pending_) {
         upload(d.params);
-        use_buffer(buffer_);
+        emscripten_glBindBuffer(GL_ARRAY_BUFFER, buffer_);
         emscripten_glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, index_stream_);
+        emscripten_glVertexAttribPointer(0, 3, GL_FLOAT, GL_FALSE, 0, reinterpret_cast<void*>(d.positions));
+        static constexpr int kSizes[3] = {3, 4, 2};
+        for (int a = 0; a < 3; ++a) {
+            const GLuint location = GLuint(a + 1);
+            if (d.arrays[a] >= 0) {
+                if (!on[a]) emscripten_glEnableVertexAttribArray(location);
+                emscripten_glVertexAttribPointer(location, kSizes[a], GL_FLOAT, GL_FALSE, 0,
+                                                 reinterpret_cast<void*>(d.arrays[a]));
+            } else {
+                if (on[a]) emscripten_glDisableVertexAttribArray(location);
+                emscripten_glVertexAttrib4f(location, d.constants[a][0], d.constants[a][1],
+                                            kSizes[a] > 2 ? d.constants[a][2] : 0.f, kSizes[a] > 3 ? d.constants[a][3] : 1.f);
+            }
+            on[a] = d.arrays[a] >= 0;
+        }
         emscripten_glDrawElements(mode_of(d.prim), GLsizei(d.count), GL_UNSIGNED_INT,
                                   reinterpret_cast<void*>(d.first * sizeof(unsigned)));
     }
+    // The shapes' buffers expect every array on and their own pointers.
+    for (int a = 0; a < 3; ++a)
+        if (!on[a]) emscripten_glEnableVertexAttribArray(GLuint(a + 1));
+    current_buffer_ = 0;
     pending_.clear();
     staged_.clear();
     staged_indices_.clear();

@@ -68,9 +68,12 @@ private:
         Prim prim;
         std::size_t first, count;
         DrawParams params;
+        std::size_t positions;         // byte offset of its positions in the upload
+        long arrays[3];                // normals, colours, texture coordinates; -1: one value for all
+        float constants[3][4];
     };
     std::vector<Pending> pending_;
-    std::vector<Vertex> staged_;
+    std::vector<float> staged_;  // each draw's attributes one after another, not interleaved
     std::vector<unsigned> staged_indices_;
     unsigned index_stream_ = 0;  // vertex buffer -> its indices
     unsigned current_program_ = 0, buffer_ = 0, current_buffer_ = 0, bound_texture_ = 0;
