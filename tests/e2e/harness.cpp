@@ -6,7 +6,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -16,6 +15,8 @@
 #include <sstream>
 #include <stdexcept>
 #include <thread>
+
+#include "data_dir.h"
 
 namespace e2e {
 
@@ -158,9 +159,7 @@ DataCopy::DataCopy(const std::string& program) {
         fs::create_directories(to.parent_path());
         fs::copy_file(entry.path(), to);
     }
-    std::string name;
-    for (char c : program) name += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    variable_ = name + "_DATA_DIR=" + folder_;
+    variable_ = data_dir::variable_name(program) + "=" + folder_;
 }
 
 DataCopy::~DataCopy() { std::filesystem::remove_all(folder_); }

@@ -9,6 +9,7 @@
 #include <cstring>
 #include <deque>
 #include <memory>
+#include <tuple>
 
 // GLU's quadric object; the recorder's own, since GLU is not linked.
 struct GLUquadric {
@@ -863,16 +864,16 @@ struct Access {
 
     // ---- display lists: compiling records nothing and changes no state; a
     // call replays what was compiled (see glCallList)
+    // The drawing state a list may change, and so must leave as it found it.
+    using DrawingState = std::tuple<float, float, Vec3, Vec4, GLuint, GLenum, std::vector<Mat4>, std::vector<Mat4>,
+                                    std::vector<Mat4>, std::vector<Mat4>, std::map<GLenum, bool>, Material, Material>;
+    static auto drawing_state(Recorder& rec) {
+        return std::tie(rec.s_, rec.t_, rec.normal_, rec.color_, rec.bound_texture_, rec.matrix_mode_, rec.modelview_,
+                        rec.scene_, rec.projection_, rec.texture_matrix_, rec.enabled_, rec.front_, rec.back_);
+    }
     struct ListStart {
         std::size_t calls, primitives, solids;
-        float s, t;
-        Vec3 normal;
-        Vec4 color;
-        GLuint texture;
-        GLenum matrix_mode;
-        std::vector<Mat4> modelview, scene, projection, texture_matrix;
-        std::map<GLenum, bool> enabled;
-        Material front, back;
+        DrawingState state;
     };
     struct ListCall {
         Call call;
@@ -880,10 +881,8 @@ struct Access {
     };
 
     static ListStart list_start() {
-        const auto& rec = r();
-        return {rec.calls_.size(), rec.primitives_.size(), rec.solids_.size(), rec.s_, rec.t_, rec.normal_,
-                rec.color_, rec.bound_texture_, rec.matrix_mode_, rec.modelview_, rec.scene_, rec.projection_,
-                rec.texture_matrix_, rec.enabled_, rec.front_, rec.back_};
+        auto& rec = r();
+        return {rec.calls_.size(), rec.primitives_.size(), rec.solids_.size(), drawing_state(rec)};
     }
 
     static std::vector<ListCall> list_end(const ListStart& start) {
@@ -901,19 +900,7 @@ struct Access {
         rec.calls_.resize(start.calls);
         rec.primitives_.resize(start.primitives);
         rec.solids_.resize(start.solids);
-        rec.s_ = start.s;
-        rec.t_ = start.t;
-        rec.normal_ = start.normal;
-        rec.color_ = start.color;
-        rec.bound_texture_ = start.texture;
-        rec.matrix_mode_ = start.matrix_mode;
-        rec.modelview_ = start.modelview;
-        rec.scene_ = start.scene;
-        rec.projection_ = start.projection;
-        rec.texture_matrix_ = start.texture_matrix;
-        rec.enabled_ = start.enabled;
-        rec.front_ = start.front;
-        rec.back_ = start.back;
+        drawing_state(rec) = start.state;
         return out;
     }
 

@@ -271,14 +271,14 @@ void WebGLBackend::upload(const DrawParams& p) {
     }
     if (p.lighting && p.light_count > 0 && changed(p.lights, last.lights)) {
         const int n = p.light_count;
-        float pos[kMaxLights * 4], amb[kMaxLights * 4], dif[kMaxLights * 4], spec[kMaxLights * 4];
+        float pos[kMaxLights * 4], amb[kMaxLights * 4], dif[kMaxLights * 4], specular[kMaxLights * 4];
         float att[kMaxLights * 3], dir[kMaxLights * 3], spot[kMaxLights * 2];
         for (int i = 0; i < n; ++i) {
             const LightParams& s = p.lights[i];
             std::memcpy(pos + 4 * i, s.position, 16);
             std::memcpy(amb + 4 * i, s.ambient, 16);
             std::memcpy(dif + 4 * i, s.diffuse, 16);
-            std::memcpy(spec + 4 * i, s.specular, 16);
+            std::memcpy(specular + 4 * i, s.specular, 16);
             std::memcpy(att + 3 * i, s.attenuation, 12);
             std::memcpy(dir + 3 * i, s.spot_direction, 12);
             spot[2 * i] = s.spot_exponent;
@@ -287,7 +287,7 @@ void WebGLBackend::upload(const DrawParams& p) {
         emscripten_glUniform4fv(prog.light_pos, n, pos);
         emscripten_glUniform4fv(prog.light_ambient, n, amb);
         emscripten_glUniform4fv(prog.light_diffuse, n, dif);
-        emscripten_glUniform4fv(prog.light_specular, n, spec);
+        emscripten_glUniform4fv(prog.light_specular, n, specular);
         emscripten_glUniform3fv(prog.light_atten, n, att);
         emscripten_glUniform3fv(prog.spot_dir, n, dir);
         emscripten_glUniform2fv(prog.spot, n, spot);
