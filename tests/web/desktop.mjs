@@ -32,7 +32,7 @@ export class DesktopApp {
     return execFileSync('xdotool', args, { env: this.env, encoding: 'utf8' }).trim();
   }
 
-  async waitForWindow(timeoutMs = 20000) {
+  async waitForWindow(timeoutMs = 60000) {
     const end = Date.now() + timeoutMs;
     while (Date.now() < end) {
       try {
