@@ -265,7 +265,6 @@ int glutGet(GLenum state) {
     }
 }
 
-
 void glutSolidCube(double size) {
     draw_cached({8, size, 0, 0, 0}, [](const ShapeKey& k) { return ff::solid_cube(float(k.a)); });
 }

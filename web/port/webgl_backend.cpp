@@ -459,8 +459,6 @@ void WebGLBackend::clear(unsigned mask, const float color[4], float depth) {
     emscripten_glClear(mask & (GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT));
 }
 
-
-
 void WebGLBackend::viewport(int x, int y, int w, int h) {
     submit();
     emscripten_glViewport(x, y, w, h);
@@ -541,6 +539,8 @@ int WebGLBackend::max_texture_size() {
 }
 
 void WebGLBackend::finish() {
-    submit(); emscripten_glFinish(); }
+    submit();
+    emscripten_glFinish();
+}
 
 }  // namespace ff
