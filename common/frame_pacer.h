@@ -15,14 +15,18 @@ class FramePacer {
 public:
     using Clock = std::chrono::steady_clock;
 
-    explicit FramePacer(double frames_per_second = 60.0);
+    explicit FramePacer(double frames_per_second = 60.0)
+        : period_(std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(1.0 / frames_per_second))) {}
 
     void end_frame();
 
     // When the next frame may end: one period after the previous one ended,
     // or now if the program fell behind (so it never races to catch up).
     static Clock::time_point next_deadline(Clock::time_point previous, Clock::duration period,
-                                           Clock::time_point now);
+                                           Clock::time_point now) {
+        const Clock::time_point deadline = previous + period;
+        return deadline < now ? now : deadline;
+    }
 
 private:
     Clock::duration period_;

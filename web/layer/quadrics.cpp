@@ -8,7 +8,23 @@ namespace ff {
 
 namespace {
 constexpr double kPi = 3.14159265358979323846;
+
+// Sine and cosine round the slices, the first repeated at the end to close the ring.
+struct Ring {
+    std::vector<float> sin, cos;
+};
+Ring slice_ring(int slices) {
+    Ring r{std::vector<float>(slices + 1), std::vector<float>(slices + 1)};
+    for (int i = 0; i < slices; ++i) {
+        const float angle = float(2 * kPi * i / slices);
+        r.sin[i] = std::sin(angle);
+        r.cos[i] = std::cos(angle);
+    }
+    r.sin[slices] = r.sin[0];
+    r.cos[slices] = r.cos[0];
+    return r;
 }
+}  // namespace
 
 void Strip::add(float x, float y, float z, float nx, float ny, float nz, float s, float t) {
     pos.insert(pos.end(), {x, y, z});
@@ -22,14 +38,9 @@ std::vector<Strip> cylinder(double base, double top, double height, int slices, 
     if (slices < 2 || stacks < 1 || base < 0 || top < 0 || height < 0 || length == 0) return out;
     const float z_normal = float(delta / length), xy_ratio = float(height / length);
     // x takes the sine and y the cosine, as GLU has it.
-    std::vector<float> sn(slices + 1), cs(slices + 1);
-    for (int i = 0; i < slices; ++i) {
-        const float angle = float(2 * kPi * i / slices);
-        sn[i] = std::sin(angle);
-        cs[i] = std::cos(angle);
-    }
-    sn[slices] = sn[0];
-    cs[slices] = cs[0];
+    const Ring ring = slice_ring(slices);
+    const std::vector<float>& sn = ring.sin;
+    const std::vector<float>& cs = ring.cos;
     for (int j = 0; j < stacks; ++j) {
         const float z_low = float(j * height / stacks), z_high = float((j + 1) * height / stacks);
         const float r_low = float(base - delta * (float(j) / stacks));
@@ -48,14 +59,10 @@ std::vector<Strip> cylinder(double base, double top, double height, int slices, 
 std::vector<Strip> sphere(double radius, int slices, int stacks, bool textured) {
     std::vector<Strip> out;
     if (slices < 2 || stacks < 1 || radius < 0) return out;
-    std::vector<float> sa(slices + 1), ca(slices + 1), sb(stacks + 1), cb(stacks + 1), rs(stacks + 1), rc(stacks + 1);
-    for (int i = 0; i < slices; ++i) {
-        const float angle = float(2 * kPi * i / slices);
-        sa[i] = std::sin(angle);
-        ca[i] = std::cos(angle);
-    }
-    sa[slices] = sa[0];
-    ca[slices] = ca[0];
+    const Ring ring = slice_ring(slices);
+    const std::vector<float>& sa = ring.sin;
+    const std::vector<float>& ca = ring.cos;
+    std::vector<float> sb(stacks + 1), cb(stacks + 1), rs(stacks + 1), rc(stacks + 1);
     for (int j = 0; j <= stacks; ++j) {
         const float angle = float(kPi * j / stacks);
         sb[j] = std::sin(angle);

@@ -3,15 +3,15 @@
 #include <GL/glut.h>
 #include <emscripten.h>
 #include <emscripten/html5.h>
+#include <webgl/webgl1.h>
 
 #include <cstdio>
 #include <cstdlib>
-#include <string>
-#include <tuple>
-#include <webgl/webgl1.h>
 #include <cstring>
 #include <map>
 #include <memory>
+#include <string>
+#include <tuple>
 #include <vector>
 
 #include "context.h"

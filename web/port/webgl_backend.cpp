@@ -422,9 +422,7 @@ void WebGLBackend::submit() {
                             staged_indices_.data(), GL_STREAM_DRAW);
     bool on[3] = {true, true, true};
     for (const Pending& d : pending_) {
-        upload(d.params);
-        emscripten_glBindBuffer(GL_ARRAY_BUFFER, buffer_);
-        emscripten_glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, index_stream_);
+        upload(d.params);  // binds programs and textures, never buffers
         emscripten_glVertexAttribPointer(0, 3, GL_FLOAT, GL_FALSE, 0, reinterpret_cast<void*>(d.positions));
         static constexpr int kSizes[3] = {3, 4, 2};
         for (int a = 0; a < 3; ++a) {
